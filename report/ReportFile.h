@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+#include "report/TableReport.h"
+#include "report/ReportLog.h"
+
+namespace rokal {
+
+// "嵌岩桩计算书(依据DBJ52T045-2018)_文本.txt" or "..._表格.txt".
+const std::u16string& ReportFileName(ReportDocument doc);
+
+// The lines joined by CR LF, with no line break after the last.
+std::u16string JoinReportLines(const Lines& lines);
+
+// A save that did not reach the disk; what() names the full path and the system's reason.
+class ReportSaveError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Writes bytes to path, replacing an existing file only once the new content is
+// completely on disk (a temporary file beside it, then a rename over it).
+// Throws ReportSaveError; a failed save leaves an earlier file as it was.
+void WriteFileReplacing(const std::filesystem::path& path, const std::string& bytes);
+
+}  // namespace rokal

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "report/TableReport.h"
+
+namespace rokal {
+
+enum class ReportDocument { Text, Table };
+
+enum UnsavedFlag : int { TextUnsaved = 1, TableUnsaved = 2 };
+
+// Told of every change to the documents, line by line, so that a view can follow
+// without being refilled whole.
+class ReportLogListener {
+public:
+    virtual ~ReportLogListener() = default;
+    // lines [first, first + count) of doc were appended at its end.
+    virtual void LinesAppended(ReportDocument doc, std::size_t first, std::size_t count) = 0;
+    // the line at index was removed.
+    virtual void LineRemoved(ReportDocument doc, std::size_t index) = 0;
+    virtual void Cleared(ReportDocument doc) = 0;
+    virtual void CaretToStart(ReportDocument doc) = 0;
+    // PileCount, UnsavedFlags or the shown page changed.
+    virtual void StateChanged() = 0;
+};
+
+// The running calculation book of one run: the table and text documents, the
+// pile count, the unsaved flags and which document is shown.
+class ReportLog {
+public:
+    void SetListener(ReportLogListener* listener) { listener_ = listener; }
+
+    // Window creation: counters to 0 (the documents are left as they are).
+    void ResetCounters();
+
+    void AppendPile(const PileInput& input, const PileResult& result, PrecisionMode mode,
+                    const std::u16string& timeText, char16_t decimalSeparator);
+    void DeleteLastPile();
+    void ShowOtherReport();
+    // After the shown document was written to its file: clears its flag.
+    void MarkShownSaved();
+
+    int PileCount() const { return pileCount_; }
+    int UnsavedFlags() const { return unsavedFlags_; }
+    ReportDocument Shown() const { return shown_; }
+    // Caption of the page toggle: "1" text, "2" table.
+    std::u16string PageCaption() const;
+    bool SaveEnabled() const;
+    bool DeleteEnabled() const { return pileCount_ >= 1; }
+
+    const Lines& Document(ReportDocument doc) const;
+
+private:
+    Lines& Doc(ReportDocument doc);
+    void Append(ReportDocument doc, const Lines& lines);
+    void RemoveAt(ReportDocument doc, std::size_t index);
+    void Clear(ReportDocument doc);
+    void CaretToStart(ReportDocument doc);
+    void NotifyState();
+
+    Lines table_;
+    Lines text_;
+    int pileCount_ = 0;
+    int unsavedFlags_ = 0;
+    ReportDocument shown_ = ReportDocument::Text;
+    ReportLogListener* listener_ = nullptr;
+};
+
+}  // namespace rokal

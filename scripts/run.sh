@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds the calculator and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+bash scripts/build.sh build
+exec build/ui/rokal
