@@ -8,7 +8,7 @@ namespace rokal {
 
 // Raised when a number read or computed lies beyond a double's range.
 class FloatingPointOverflow : public std::overflow_error {
-public:
+  public:
     FloatingPointOverflow() : std::overflow_error("Floating point overflow") {}
 };
 

@@ -37,7 +37,6 @@ double ConcreteFc(ConcreteGrade grade);
 // The engine's entry point: the pile's values or the first input error.
 // Throws FloatingPointOverflow when a value would leave a double's range;
 // no infinity or NaN ever reaches a PileResult.
-std::variant<PileResult, InputError> ComputePile(const PileInput& input,
-                                                 char16_t decimalSeparator);
+std::variant<PileResult, InputError> ComputePile(const PileInput& input, char16_t decimalSeparator);
 
 }  // namespace rokal
