@@ -10,7 +10,7 @@ packages=(
     fonts-noto-cjk
     xvfb xauth xdotool x11-utils
     clang libclang-rt-14-dev
-    dpkg-dev file
+    dpkg-dev file locales
 )
 
 missing=()
