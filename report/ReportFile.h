@@ -1,11 +1,12 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
-#include "report/TableReport.h"
 #include "report/ReportLog.h"
+#include "report/TableReport.h"
 
 namespace rokal {
 
@@ -17,7 +18,7 @@ std::u16string JoinReportLines(const Lines& lines);
 
 // A save that did not reach the disk; what() names the full path and the system's reason.
 class ReportSaveError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -25,5 +26,14 @@ public:
 // completely on disk (a temporary file beside it, then a rename over it).
 // Throws ReportSaveError; a failed save leaves an earlier file as it was.
 void WriteFileReplacing(const std::filesystem::path& path, const std::string& bytes);
+
+// Turns the joined text of a document into the bytes of its file.
+using ReportEncoder = std::function<std::string(const std::u16string&)>;
+
+// Writes the shown document, encoded, to its file in folder and then clears its
+// unsaved flag. Throws ReportSaveError and leaves the flags as they were when the
+// file could not be written.
+void WriteShownReport(ReportLog& log, const std::filesystem::path& folder,
+                      const ReportEncoder& encode);
 
 }  // namespace rokal

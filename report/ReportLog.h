@@ -14,7 +14,7 @@ enum UnsavedFlag : int { TextUnsaved = 1, TableUnsaved = 2 };
 // Told of every change to the documents, line by line, so that a view can follow
 // without being refilled whole.
 class ReportLogListener {
-public:
+  public:
     virtual ~ReportLogListener() = default;
     // lines [first, first + count) of doc were appended at its end.
     virtual void LinesAppended(ReportDocument doc, std::size_t first, std::size_t count) = 0;
@@ -29,7 +29,7 @@ public:
 // The running calculation book of one run: the table and text documents, the
 // pile count, the unsaved flags and which document is shown.
 class ReportLog {
-public:
+  public:
     void SetListener(ReportLogListener* listener) { listener_ = listener; }
 
     // Window creation: counters to 0 (the documents are left as they are).
@@ -37,6 +37,8 @@ public:
 
     void AppendPile(const PileInput& input, const PileResult& result, PrecisionMode mode,
                     const std::u16string& timeText, char16_t decimalSeparator);
+    // Removes the newest pile from both documents and marks both unsaved; with one
+    // pile or none it empties the log and clears the flags.
     void DeleteLastPile();
     void ShowOtherReport();
     // After the shown document was written to its file: clears its flag.
@@ -52,10 +54,11 @@ public:
 
     const Lines& Document(ReportDocument doc) const;
 
-private:
+  private:
     Lines& Doc(ReportDocument doc);
-    void Append(ReportDocument doc, const Lines& lines);
+    void Append(ReportDocument doc, Lines lines);
     void RemoveAt(ReportDocument doc, std::size_t index);
+    void RemoveNewestBlock();
     void Clear(ReportDocument doc);
     void CaretToStart(ReportDocument doc);
     void NotifyState();
