@@ -1,0 +1,92 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+#include "ui/MPK_PAS_KELD1.h"
+#include "ui/MessageBoxes.h"
+#include "ui/widgets/LogoStrip.h"
+#include "ui/widgets/ReportView.h"
+#include "ui/widgets/RoundedButton.h"
+
+// A shown main window whose message boxes are recorded instead of shown.
+class MainWindowTest : public ::testing::Test {
+  public:
+    struct Message {
+        rokal::MessageKind kind;
+        QString text;
+    };
+
+    void SetUp() override {
+        previousSink_ = rokal::SetMessageSink([this](rokal::MessageKind kind, const QString& text) {
+            messages.push_back({kind, text});
+        });
+        window = std::make_unique<TMPK_FRM_KELD1>();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void TearDown() override {
+        window.reset();
+        rokal::SetMessageSink(previousSink_);
+    }
+
+    TMPK_FRM_KELD1& w() { return *window; }
+
+    static void Click(QAbstractButton* button) {
+        ASSERT_TRUE(button->isVisible()) << button->objectName().toStdString();
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    // Replaces the whole text as a user would: select all, then type.
+    static void Type(QLineEdit* edit, const QString& text) {
+        edit->setFocus();
+        edit->selectAll();
+        if (text.isEmpty()) {
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        } else {
+            QTest::keyClicks(edit, text);
+        }
+    }
+    static void Type(QComboBox* combo, const QString& text) { Type(combo->lineEdit(), text); }
+
+    static QColor TextColour(const QWidget* widget) {
+        return widget->palette().color(QPalette::Text);
+    }
+    QColor StatusColour() const {
+        return window->lb_shuoming->palette().color(QPalette::WindowText);
+    }
+    QString Status() const { return window->lb_shuoming->text(); }
+
+    void Compute() { Click(window->cbt_compute); }
+
+    QStringList ViewLines(const rokal::ReportView* view) const {
+        QStringList lines;
+        for (int i = 0; i < view->LineCount(); ++i) {
+            lines << view->Line(i);
+        }
+        return lines;
+    }
+    QStringList LogLines(rokal::ReportDocument doc) const {
+        QStringList lines;
+        for (const std::u16string& line : window->Log().Document(doc)) {
+            lines << QString::fromStdU16String(line);
+        }
+        return lines;
+    }
+
+    std::unique_ptr<TMPK_FRM_KELD1> window;
+    std::vector<Message> messages;
+
+  private:
+    rokal::MessageSink previousSink_;
+};
+
+inline const QColor kBlack = QColor::fromRgba(0xFF000000);
+inline const QColor kRed = QColor::fromRgba(0xFFFF0000);

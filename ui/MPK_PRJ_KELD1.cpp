@@ -1,0 +1,15 @@
+// The program start: one main window and the event loop.
+#include <QApplication>
+
+#include "ui/AppIdentity.h"
+#include "ui/MPK_PAS_KELD1.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    rokal::ApplyApplicationIdentity(app);
+
+    TMPK_FRM_KELD1 window;
+    TMPK_FRM_KELD1::SetMainWindow(&window);
+    window.show();
+    return app.exec();
+}
