@@ -21,5 +21,20 @@ BENCHMARK(BM_EncodeBookOf10000Piles)
     ->Arg(static_cast<int>(ReportDocument::Table))
     ->Unit(benchmark::kMillisecond);
 
+// The encoding alone, of the already joined text.
+void BM_EncodeJoinedBookOf10000Piles(benchmark::State& state) {
+    ReportLog log;
+    bench::FillLog(log, 10000);
+    const std::u16string joined =
+        JoinReportLines(log.Document(static_cast<ReportDocument>(state.range(0))));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(EncodeToSystemCodePage(joined));
+    }
+}
+BENCHMARK(BM_EncodeJoinedBookOf10000Piles)
+    ->Arg(static_cast<int>(ReportDocument::Text))
+    ->Arg(static_cast<int>(ReportDocument::Table))
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace rokal
