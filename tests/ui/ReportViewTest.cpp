@@ -1,6 +1,9 @@
 // The report view's line operations against a plain list of lines.
 #include <gtest/gtest.h>
 #include <QStringList>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <vector>
 
 #include "ui/widgets/ReportView.h"
 
@@ -55,6 +58,39 @@ TEST_F(ReportViewTest, ClearEmptiesAndKeepsTheSize) {
     Expect({});
     EXPECT_DOUBLE_EQ(view.TextSize(), 17.25);
     EXPECT_DOUBLE_EQ(view.document()->defaultFont().pointSizeF(), 17.25);
+}
+
+// Report columns line up: a Latin character takes one cell, a Chinese character
+// two, and so do the Greek letters, as the report lines are laid out.
+TEST_F(ReportViewTest, LinesAreDrawnInCellsOfOneAndTwo) {
+    struct Line {
+        QString text;
+        int cells;
+    };
+    const std::vector<Line> lines = {{"abcdefgh", 8},      {"桩身截面", 8},     {"ζr=1.2ψc", 10},
+                                     {"μ 桩 ζ12", 10},     {"ab≤∑12", 8},       {"  ψc  ", 7},
+                                     {"Qrk(kN)   Ra", 12}, {"嵌岩桩计算书", 12}};
+    QStringList texts;
+    for (const Line& line : lines) {
+        texts << line.text;
+    }
+    view.AppendLines(texts);
+    view.AppendLines({"abcdefgh"});  // after a line that ends in a Greek letter
+    view.resize(900, 500);
+    view.show();
+    for (double size : {7.5, 12.0, 13.37, 20.0}) {
+        view.SetTextSize(size);
+        (void)view.grab();  // lays out the visible lines
+        const auto width = [this](int i) {
+            return view.document()->findBlockByNumber(i).layout()->lineAt(0).naturalTextWidth();
+        };
+        const double cell = width(0) / 8;
+        for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+            EXPECT_NEAR(width(i), lines[i].cells * cell, 0.25)
+                << size << " '" << view.Line(i).toStdString() << "'";
+        }
+        EXPECT_NEAR(width(static_cast<int>(lines.size())), width(0), 0.25) << size;
+    }
 }
 
 TEST_F(ReportViewTest, TakesNoTypingAndDoesNotWrap) {

@@ -1,10 +1,53 @@
 #include "ui/widgets/ReportView.h"
 
+#include <QFontMetricsF>
+#include <QHash>
 #include <QTextBlock>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 
 namespace rokal {
+
+namespace {
+
+// Greek letters (ζ, μ, ψ) stand in the reports where a font for Chinese text draws
+// them two cells wide, as the report lines are laid out; the fallback font draws
+// them narrower and of differing widths, so each is spaced out to two cells.
+bool IsGreek(QChar c) {
+    return c.unicode() >= 0x0391 && c.unicode() <= 0x03C9;
+}
+
+// The letter spacing, in percent of its own advance, that makes c two cells wide.
+// Unhinted advances scale with the size, so one large size serves every size.
+double TwoCellSpacing(QChar c) {
+    static QHash<char16_t, double> cache;
+    const auto found = cache.constFind(c.unicode());
+    if (found != cache.constEnd()) {
+        return *found;
+    }
+    const QFontMetricsF metrics(ReportFont(100));
+    const double advance = metrics.horizontalAdvance(c);
+    const double spacing = advance > 0 ? 200.0 * metrics.horizontalAdvance(u'0') / advance : 100;
+    cache.insert(c.unicode(), spacing);
+    return spacing;
+}
+
+void WidenGreek(QTextDocument* document, int start, const QString& text) {
+    QTextCursor cursor(document);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (IsGreek(text.at(i))) {
+            QTextCharFormat wide;
+            wide.setFontLetterSpacingType(QFont::PercentageSpacing);
+            wide.setFontLetterSpacing(TwoCellSpacing(text.at(i)));
+            cursor.setPosition(start + static_cast<int>(i));
+            cursor.setPosition(start + static_cast<int>(i) + 1, QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(wide);
+        }
+    }
+}
+
+}  // namespace
 
 QFont ReportFont(double points) {
     QFont font;
@@ -39,8 +82,11 @@ void ReportView::AppendLines(const QStringList& lines) {
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     cursor.beginEditBlock();
-    const QString joined = lines.join(u'\n');
-    cursor.insertText(lineCount_ == 0 ? joined : u'\n' + joined);
+    const QString joined = lineCount_ == 0 ? lines.join(u'\n') : u'\n' + lines.join(u'\n');
+    const int start = cursor.position();
+    cursor.setCharFormat(QTextCharFormat());  // nothing carried over from the line above
+    cursor.insertText(joined);
+    WidenGreek(document(), start, joined);
     cursor.endEditBlock();
     lineCount_ += static_cast<int>(lines.size());
 }
