@@ -13,7 +13,7 @@ namespace rokal::fuzz {
 // grade, process, mode and separator, then three texts of UTF-16 code units
 // (two bytes each) separated by the code unit 0x000A.
 class FuzzInput {
-public:
+  public:
     FuzzInput(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
 
     std::uint8_t Byte() { return pos_ < size_ ? data_[pos_++] : 0; }
@@ -62,7 +62,7 @@ public:
 
     PrecisionMode Mode() { return static_cast<PrecisionMode>(Byte() % kPrecisionModeCount); }
 
-private:
+  private:
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t pos_ = 0;
