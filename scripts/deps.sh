@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev libgl-dev libqrencode-dev
     fonts-noto-cjk
     xvfb xauth xdotool x11-utils
+    desktop-file-utils zbar-tools
     clang libclang-rt-14-dev
     dpkg-dev file locales
 )
