@@ -62,6 +62,7 @@ Label* AddLabel(QWidget* layer, const char* name, const QRect& place, const QStr
     auto* label = new Label(layer);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(place);
+    label->setTextFormat(Qt::PlainText);
     label->setText(text);
     ApplyLook(label, look);
     if (look.alignment) {
