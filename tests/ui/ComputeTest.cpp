@@ -96,6 +96,38 @@ TEST_F(ComputeTest, OverflowGoesToTheGeneralErrorReportAndAppendsNothing) {
     EXPECT_EQ(w().Log().PileCount(), 1);
 }
 
+// Whatever is typed, "计算" ends in a result, an input error or the general error
+// report, and the window goes on working.
+TEST_F(ComputeTest, AbsurdInputsNeverBreakTheWindow) {
+    const QString longDigits(400, u'9');
+    const QStringList texts = {
+        "1e308", "1e-320", longDigits,          ".", "-",       "+",  "e5",     "1e",
+        " ",     "1,5",    "１０００",          "😀", "1e-308d", "0d", "1e308d", "nan",
+        "inf",   "0x10",   QString(2000, u'桩')};
+    for (const QString& text : texts) {
+        for (QLineEdit* input : {w().cbe_dd->lineEdit(), w().cbe_hr->lineEdit(), w().edt_frk}) {
+            const int piles = w().Log().PileCount();
+            messages.clear();
+            Type(w().cbe_dd, "1000");
+            Type(w().cbe_hr, "1.0d");
+            Type(w().edt_frk, "25");
+            Type(input, text);
+            Compute();
+            const bool computed = w().Log().PileCount() == piles + 1;
+            const bool inputError = Status().endsWith("有错") && messages.empty();
+            const bool reported = messages.size() == 1 && w().Log().PileCount() == piles;
+            EXPECT_TRUE(computed || inputError || reported)
+                << input->parentWidget()->objectName().toStdString() << " '"
+                << text.left(20).toStdString() << "'";
+        }
+    }
+    Type(w().cbe_dd, "1000");
+    Type(w().cbe_hr, "1.0d");
+    Type(w().edt_frk, "25");
+    Compute();
+    EXPECT_EQ(w().edt_ra->text(), "8410");
+}
+
 TEST_F(ComputeTest, RoundingChangesWhileShownAppendNewPiles) {
     Compute();
     Click(w().cbt_JingDu);

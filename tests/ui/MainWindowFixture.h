@@ -48,10 +48,16 @@ class MainWindowTest : public ::testing::Test {
     static void Type(QLineEdit* edit, const QString& text) {
         edit->setFocus();
         edit->selectAll();
+        bool ascii = true;
+        for (QChar c : text) {
+            ascii = ascii && c.unicode() < 0x80;
+        }
         if (text.isEmpty()) {
             QTest::keyClick(edit, Qt::Key_Backspace);
-        } else {
+        } else if (ascii) {
             QTest::keyClicks(edit, text);
+        } else {
+            edit->insert(text);  // as an input method or a paste would
         }
     }
     static void Type(QComboBox* combo, const QString& text) { Type(combo->lineEdit(), text); }
