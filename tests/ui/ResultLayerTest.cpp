@@ -109,8 +109,10 @@ TEST_F(ResultLayerTest, ViewsMirrorTheLogThroughAppendsAndDeletions) {
     EXPECT_EQ(LogLines(ReportDocument::Table).filter("   ZH1 ").size(), 1);
 }
 
-TEST_F(ResultLayerTest, AppendingLeavesTheCaretAtTheStart) {
+TEST_F(ResultLayerTest, AppendingKeepsTheCaretAtTheStart) {
     Compute();
+    EXPECT_EQ(w().meo_jisuanjieguo_Doc->textCursor().position(), 0);
+    EXPECT_EQ(w().meo_jisuanjieguo_Xls->textCursor().position(), 0);
     Click(w().cbt_JingDu);  // a second pile through the rounding box
     w().popbox_jingdu->setCurrentIndex(0);
     EXPECT_EQ(w().meo_jisuanjieguo_Doc->textCursor().position(), 0);

@@ -79,6 +79,8 @@ void ReportView::AppendLines(const QStringList& lines) {
     if (lines.isEmpty()) {
         return;
     }
+    // A caret at the very end would be carried along by the insertion; it stays put.
+    const int caret = textCursor().position();
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     cursor.beginEditBlock();
@@ -89,6 +91,11 @@ void ReportView::AppendLines(const QStringList& lines) {
     WidenGreek(document(), start, joined);
     cursor.endEditBlock();
     lineCount_ += static_cast<int>(lines.size());
+    if (textCursor().position() != caret) {
+        QTextCursor kept = textCursor();
+        kept.setPosition(caret);
+        setTextCursor(kept);
+    }
 }
 
 void ReportView::RemoveLine(int index) {
