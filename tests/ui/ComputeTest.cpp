@@ -141,8 +141,8 @@ TEST_F(ComputeTest, RoundingChangesWhileShownAppendNewPiles) {
     EXPECT_EQ(w().edt_ra->text(), "8400");
     EXPECT_EQ(w().edt_rc->text(), "7800");
     const QStringList table = ViewLines(w().meo_jisuanjieguo_Xls);
-    for (const QString& pile : {"ZH1 ", "ZH2 ", "ZH3 "}) {
-        EXPECT_EQ(table.filter("   " + QString(pile)).size(), 1) << pile.toStdString();
+    for (const char* pile : {"ZH1 ", "ZH2 ", "ZH3 "}) {
+        EXPECT_EQ(table.filter("   " + QString::fromLatin1(pile)).size(), 1) << pile;
     }
     EXPECT_TRUE(w().cbt_View->isVisible());
 }
