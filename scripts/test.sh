@@ -1,7 +1,20 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test.
+# Builds everything and runs every test: the test suite (with the end-to-end test
+# under Xvfb), the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and each fuzz target for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
+
 bash scripts/build.sh build
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
+BUILD_TYPE=Debug bash scripts/build.sh build-asan -DROKAL_SANITIZE=ON -DROKAL_BUILD_BENCH=OFF
+bash scripts/fuzz.sh "${ROKAL_FUZZ_SECONDS:-30}"
+
+export QT_QPA_PLATFORM=offscreen
+echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-asan --output-on-failure -j2
+echo "== tests"
+ctest --test-dir build --output-on-failure -j2
