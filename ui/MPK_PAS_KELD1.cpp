@@ -254,13 +254,11 @@ void TMPK_FRM_KELD1::popbox_jingduChange() {
 
 void TMPK_FRM_KELD1::cbt_ViewClick() {
     RunGuarded([this] {
+        // The views keep their text size; a shown view lays out its text by itself,
+        // so no size step is needed to refresh it (with thousands of piles such a
+        // step would cost a noticeable pause).
         MainFormLayer->hide();
         JieGuo_DocLayer->show();
-        // A change of size makes each view lay its text out anew; it ends where it was.
-        for (rokal::ReportView* view : {meo_jisuanjieguo_Xls, meo_jisuanjieguo_Doc}) {
-            view->SetTextSize(view->TextSize() + 2);
-            view->SetTextSize(view->TextSize() - 2);
-        }
     });
 }
 
