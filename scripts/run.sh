@@ -3,5 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
-bash scripts/build.sh build
+BUILD_TARGET=rokal bash scripts/build.sh build
 exec build/ui/rokal
