@@ -1,6 +1,5 @@
 #include "ui/ReportViews.h"
 
-#include <QStringList>
 #include <utility>
 
 #include "ui/widgets/ReportView.h"
@@ -9,28 +8,26 @@ namespace rokal {
 
 ReportViews::ReportViews(const ReportLog& log, ReportView* text, ReportView* table,
                          std::function<void()> onStateChanged)
-    : log_(log), text_(text), table_(table), onStateChanged_(std::move(onStateChanged)) {}
+    : log_(log), text_(text), table_(table), onStateChanged_(std::move(onStateChanged)) {
+    // The views read the log's lines where they are; the log outlives them.
+    text_->SetLines(&log_.Document(ReportDocument::Text));
+    table_->SetLines(&log_.Document(ReportDocument::Table));
+}
 
 ReportView* ReportViews::ViewOf(ReportDocument doc) const {
     return doc == ReportDocument::Text ? text_ : table_;
 }
 
-void ReportViews::LinesAppended(ReportDocument doc, std::size_t first, std::size_t count) {
-    const Lines& lines = log_.Document(doc);
-    QStringList added;
-    added.reserve(static_cast<qsizetype>(count));
-    for (std::size_t i = first; i < first + count && i < lines.size(); ++i) {
-        added.append(QString::fromStdU16String(lines[i]));
-    }
-    ViewOf(doc)->AppendLines(added);
+void ReportViews::LinesAppended(ReportDocument doc, std::size_t, std::size_t count) {
+    ViewOf(doc)->LinesAppended(static_cast<int>(count));
 }
 
 void ReportViews::LineRemoved(ReportDocument doc, std::size_t index) {
-    ViewOf(doc)->RemoveLine(static_cast<int>(index));
+    ViewOf(doc)->LineRemoved(static_cast<int>(index));
 }
 
 void ReportViews::Cleared(ReportDocument doc) {
-    ViewOf(doc)->ClearLines();
+    ViewOf(doc)->LinesCleared();
 }
 
 void ReportViews::CaretToStart(ReportDocument doc) {

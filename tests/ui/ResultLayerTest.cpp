@@ -98,7 +98,7 @@ TEST_F(ResultLayerTest, ViewsMirrorTheLogThroughAppendsAndDeletions) {
     Click(w().cbt_sanchu);
     EXPECT_EQ(w().meo_jisuanjieguo_Doc->LineCount(), 0);
     EXPECT_EQ(w().meo_jisuanjieguo_Xls->LineCount(), 0);
-    EXPECT_TRUE(w().meo_jisuanjieguo_Doc->toPlainText().isEmpty());
+    EXPECT_TRUE(w().meo_jisuanjieguo_Doc->Text().isEmpty());
     EXPECT_FALSE(w().cbt_sanchu->isEnabled());
     EXPECT_FALSE(w().cbt_Save->isEnabled());
 
@@ -110,13 +110,18 @@ TEST_F(ResultLayerTest, ViewsMirrorTheLogThroughAppendsAndDeletions) {
 }
 
 TEST_F(ResultLayerTest, AppendingKeepsTheCaretAtTheStart) {
+    const auto expectAtStart = [this](const char* when) {
+        for (const rokal::ReportView* view : {w().meo_jisuanjieguo_Doc, w().meo_jisuanjieguo_Xls}) {
+            EXPECT_EQ(view->CaretPosition().line, 0) << when;
+            EXPECT_EQ(view->CaretPosition().column, 0) << when;
+            EXPECT_EQ(view->FirstVisibleLine(), 0) << when;
+        }
+    };
     Compute();
-    EXPECT_EQ(w().meo_jisuanjieguo_Doc->textCursor().position(), 0);
-    EXPECT_EQ(w().meo_jisuanjieguo_Xls->textCursor().position(), 0);
+    expectAtStart("one pile");
     Click(w().cbt_JingDu);  // a second pile through the rounding box
     w().popbox_jingdu->setCurrentIndex(0);
-    EXPECT_EQ(w().meo_jisuanjieguo_Doc->textCursor().position(), 0);
-    EXPECT_EQ(w().meo_jisuanjieguo_Xls->textCursor().position(), 0);
+    expectAtStart("two piles");
 }
 
 TEST_F(ResultLayerTest, ReportViewsUseCellsOfOneAndTwo) {
