@@ -375,51 +375,51 @@ void TMPK_FRM_KELD1::BuildLayers() {
 }
 
 void TMPK_FRM_KELD1::BuildLabels() {
-    for (const LabelSpec& spec : kLabels) {
-        auto* label = new QLabel(Text(spec.text), HostWidget(*this, spec.host));
-        Place(label, spec.name, spec.rect);
-        SetDesignFont(label, spec.look.size, spec.look.bold);
-        label->setAlignment(spec.look.align);
-        if (spec.look.colour != kDefault) {
-            rokal::SetTextColour(label, QColor::fromRgba(spec.look.colour));
+    for (const LabelSpec& row : kLabels) {
+        auto* label = new QLabel(Text(row.text), HostWidget(*this, row.host));
+        Place(label, row.name, row.rect);
+        SetDesignFont(label, row.look.size, row.look.bold);
+        label->setAlignment(row.look.align);
+        if (row.look.colour != kDefault) {
+            rokal::SetTextColour(label, QColor::fromRgba(row.look.colour));
         }
-        this->*spec.member = label;
+        this->*row.member = label;
     }
     lb_shuoming->hide();
 }
 
 void TMPK_FRM_KELD1::BuildButtons() {
-    for (const ButtonSpec& spec : kButtons) {
+    for (const ButtonSpec& row : kButtons) {
         auto* button =
-            new RoundedButton(Text(spec.text), spec.radius, HostWidget(*this, spec.host));
-        Place(button, spec.name, spec.rect);
-        button->setToolTip(Text(spec.hint));
-        button->setVisible(spec.visible);
-        button->setEnabled(spec.enabled);
-        connect(button, &QPushButton::clicked, this, spec.onClick);
-        this->*spec.member = button;
+            new RoundedButton(Text(row.text), row.radius, HostWidget(*this, row.host));
+        Place(button, row.name, row.rect);
+        button->setToolTip(Text(row.hint));
+        button->setVisible(row.visible);
+        button->setEnabled(row.enabled);
+        connect(button, &QPushButton::clicked, this, row.onClick);
+        this->*row.member = button;
     }
 }
 
 void TMPK_FRM_KELD1::BuildInputs() {
-    for (const ComboSpec& spec : kCombos) {
-        auto* combo = new QComboBox(HostWidget(*this, spec.host));
-        Place(combo, spec.name, spec.rect);
-        combo->setEditable(spec.editable);
-        combo->addItems(spec.items());
-        combo->setCurrentIndex(spec.selected);
-        SetDesignFont(combo, 0, spec.bold);
-        combo->setVisible(spec.visible);
-        if (spec.editable) {
+    for (const ComboSpec& row : kCombos) {
+        auto* combo = new QComboBox(HostWidget(*this, row.host));
+        Place(combo, row.name, row.rect);
+        combo->setEditable(row.editable);
+        combo->addItems(row.items());
+        combo->setCurrentIndex(row.selected);
+        SetDesignFont(combo, 0, row.bold);
+        combo->setVisible(row.visible);
+        if (row.editable) {
             // A typed value is free text: never added to the list, never completed.
             combo->setInsertPolicy(QComboBox::NoInsert);
             combo->setCompleter(nullptr);
             MakeTypedInput(combo);
-            connect(combo, &QComboBox::editTextChanged, this, spec.onChange);
+            connect(combo, &QComboBox::editTextChanged, this, row.onChange);
         } else {
-            connect(combo, &QComboBox::currentIndexChanged, this, spec.onChange);
+            connect(combo, &QComboBox::currentIndexChanged, this, row.onChange);
         }
-        this->*spec.member = combo;
+        this->*row.member = combo;
     }
     edt_frk = new QLineEdit(Text("25"), gpb_srcs);
     Place(edt_frk, "edt_frk", {216, 113, 89, 32});
@@ -429,14 +429,14 @@ void TMPK_FRM_KELD1::BuildInputs() {
 }
 
 void TMPK_FRM_KELD1::BuildResultEdits() {
-    for (const EditSpec& spec : kResultEdits) {
+    for (const EditSpec& row : kResultEdits) {
         auto* edit = new QLineEdit(gpb_scjg);
-        Place(edit, spec.name, spec.rect);
+        Place(edit, row.name, row.rect);
         edit->setReadOnly(true);
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         SetDesignFont(edit, 18, true);
         rokal::SetTextColour(edit, QColor::fromRgba(kGreen));
-        this->*spec.member = edit;
+        this->*row.member = edit;
     }
     // The rounding box sits over the group's top edge, above everything in it.
     popbox_jingdu->raise();
