@@ -78,10 +78,14 @@ std::u16string JoinReportLines(const Lines& lines) {
     return joined;
 }
 
-void WriteFileReplacing(const fs::path& path, const std::string& bytes) {
+void WriteFileReplacing(const fs::path& path, const std::string& bytes, const DiskSync& sync) {
     const fs::path temp = TemporaryPathBeside(path);
     std::error_code ignored;
-    if (const int error = WriteWhole(temp, bytes); error != 0) {
+    int error = WriteWhole(temp, bytes);
+    if (error == 0 && sync) {
+        error = sync(temp);
+    }
+    if (error != 0) {
         fs::remove(temp, ignored);
         Fail(path, SystemReason(error));
     }
@@ -92,12 +96,18 @@ void WriteFileReplacing(const fs::path& path, const std::string& bytes) {
         fs::remove(temp, ignored);
         Fail(path, ec.message());
     }
+    if (sync) {
+        // The new name on disk too. The file is already saved whatever this gives:
+        // a failure here is not reported as a failed save.
+        sync(path.has_parent_path() ? path.parent_path() : fs::path("."));
+    }
 }
 
-void WriteShownReport(ReportLog& log, const fs::path& folder, const ReportEncoder& encode) {
+void WriteShownReport(ReportLog& log, const fs::path& folder, const ReportEncoder& encode,
+                      const DiskSync& sync) {
     const ReportDocument shown = log.Shown();
     const fs::path path = folder / fs::path(ReportFileName(shown));
-    WriteFileReplacing(path, encode(JoinReportLines(log.Document(shown))));
+    WriteFileReplacing(path, encode(JoinReportLines(log.Document(shown))), sync);
     log.MarkShownSaved();
 }
 

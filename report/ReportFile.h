@@ -22,10 +22,16 @@ class ReportSaveError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Forces a written file's content onto the disk and returns 0, or the system's
+// error number. The platform provides it (ui/platform/DiskSync.h).
+using DiskSync = std::function<int(const std::filesystem::path&)>;
+
 // Writes bytes to path, replacing an existing file only once the new content is
-// completely on disk (a temporary file beside it, then a rename over it).
-// Throws ReportSaveError; a failed save leaves an earlier file as it was.
-void WriteFileReplacing(const std::filesystem::path& path, const std::string& bytes);
+// completely on disk: a temporary file beside it, forced to disk by sync when one
+// is given, then a rename over it. Throws ReportSaveError; a failed save leaves an
+// earlier file as it was.
+void WriteFileReplacing(const std::filesystem::path& path, const std::string& bytes,
+                        const DiskSync& sync = {});
 
 // Turns the joined text of a document into the bytes of its file.
 using ReportEncoder = std::function<std::string(const std::u16string&)>;
@@ -34,6 +40,6 @@ using ReportEncoder = std::function<std::string(const std::u16string&)>;
 // unsaved flag. Throws ReportSaveError and leaves the flags as they were when the
 // file could not be written.
 void WriteShownReport(ReportLog& log, const std::filesystem::path& folder,
-                      const ReportEncoder& encode);
+                      const ReportEncoder& encode, const DiskSync& sync = {});
 
 }  // namespace rokal

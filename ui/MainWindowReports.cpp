@@ -9,6 +9,7 @@
 #include "ui/MPK_PAS_KELD1.h"
 #include "ui/MessageBoxes.h"
 #include "ui/platform/CodePage.h"
+#include "ui/platform/DiskSync.h"
 #include "ui/platform/DocumentsFolder.h"
 #include "ui/widgets/ReportView.h"
 #include "ui/widgets/RoundedButton.h"
@@ -77,7 +78,7 @@ void TMPK_FRM_KELD1::SaveShownDocument() {
         throw rokal::ReportSaveError("找不到文档文件夹，计算书未能存盘");
     }
     rokal::WriteShownReport(log_, std::filesystem::path(folder.toStdU16String()),
-                            &rokal::EncodeToSystemCodePage);
+                            &rokal::EncodeToSystemCodePage, &rokal::SyncToDisk);
 }
 
 void TMPK_FRM_KELD1::DisplayRationale(const QStringList& permissions,

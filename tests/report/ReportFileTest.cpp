@@ -7,6 +7,7 @@
 #include <csignal>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 #include "tests/report/ReportTestSupport.h"
 
@@ -150,6 +151,37 @@ TEST_F(ReportFileTest, FailedWriteKeepsTheEarlierFile) {
         } catch (const ReportSaveError& e) {
             EXPECT_NE(std::string(e.what()).find("File too large"), std::string::npos) << e.what();
         }
+    }
+    EXPECT_EQ(ReadBytes(path), "earlier");
+    EXPECT_TRUE(OnlyEntryIs(path));
+}
+
+// The new content reaches the disk before it takes the file's name, and a file
+// that cannot be forced to disk does not replace the earlier one.
+TEST_F(ReportFileTest, ForcesTheNewContentToDiskBeforeTheRename) {
+    const fs::path path = dir / "out.txt";
+    WriteEarlier(path);
+    std::vector<std::string> synced;
+    WriteFileReplacing(path, "new", [&](const fs::path& p) {
+        synced.push_back(p.filename().string() + "=" +
+                         (fs::is_directory(p) ? "folder" : ReadBytes(p)));
+        EXPECT_EQ(ReadBytes(path), synced.size() == 1 ? "earlier" : "new");
+        return 0;
+    });
+    EXPECT_EQ(synced,
+              (std::vector<std::string>{"out.txt.part=new", dir.filename().string() + "=folder"}));
+    EXPECT_EQ(ReadBytes(path), "new");
+}
+
+TEST_F(ReportFileTest, FailedSyncKeepsTheEarlierFile) {
+    const fs::path path = dir / "out.txt";
+    WriteEarlier(path);
+    try {
+        WriteFileReplacing(path, "new", [](const fs::path&) { return EIO; });
+        FAIL() << "no error";
+    } catch (const ReportSaveError& e) {
+        EXPECT_NE(std::string(e.what()).find(path.u8string()), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("Input/output error"), std::string::npos) << e.what();
     }
     EXPECT_EQ(ReadBytes(path), "earlier");
     EXPECT_TRUE(OnlyEntryIs(path));

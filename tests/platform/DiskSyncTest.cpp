@@ -1,0 +1,26 @@
+#include "ui/platform/DiskSync.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+
+namespace rokal {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(DiskSyncTest, SyncsFilesAndFoldersAndNamesWhatFails) {
+    const fs::path dir = fs::temp_directory_path() / "rokal-disk-sync-test";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    std::ofstream(dir / "file.txt") << "content";
+    EXPECT_EQ(SyncToDisk(dir / "file.txt"), 0);
+    EXPECT_EQ(SyncToDisk(dir), 0);
+    EXPECT_EQ(SyncToDisk(dir / "missing.txt"), ENOENT);
+    fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace rokal

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <filesystem>
+
+namespace rokal {
+
+// Forces the content of a file, or the entries of a folder, onto the disk.
+// Returns 0, or the system's error number.
+int SyncToDisk(const std::filesystem::path& path);
+
+}  // namespace rokal
