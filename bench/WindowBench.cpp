@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "ui/MPK_PAS_KELD1.h"
+#include "ui/main/MPK_PAS_KELD1.h"
 
 namespace {
 

@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 BUILD_TARGET=rokal bash scripts/build.sh build
-exec build/ui/rokal
+exec build/rokal "$@"

@@ -9,7 +9,7 @@
 #include <memory>
 #include <ostream>
 
-#include "ui/MPK_BRV_PAS_CopyRight.h"
+#include "ui/about/MPK_BRV_PAS_CopyRight.h"
 #include "ui/platform/ShellOpen.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) {

@@ -8,7 +8,7 @@
 #include <QRegularExpression>
 
 #include "packaging/IcoFile.h"
-#include "ui/AppIdentity.h"
+#include "ui/app/AppIdentity.h"
 #include "ui/about/AppIcon.h"
 #include "ui/about/VersionRecord.h"
 

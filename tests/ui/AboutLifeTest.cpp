@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "tests/ui/AboutFixture.h"
-#include "ui/MPK_PAS_KELD1.h"
+#include "ui/main/MPK_PAS_KELD1.h"
 #include "ui/about/MouseLabel.h"
 #include "ui/widgets/RoundedButton.h"
 

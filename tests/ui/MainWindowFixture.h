@@ -9,8 +9,8 @@
 #include <memory>
 #include <vector>
 
-#include "ui/MPK_PAS_KELD1.h"
-#include "ui/MessageBoxes.h"
+#include "ui/main/MPK_PAS_KELD1.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/LogoStrip.h"
 #include "ui/widgets/ReportView.h"
 #include "ui/widgets/RoundedButton.h"

@@ -3,7 +3,7 @@
 #include <QSlider>
 
 #include "tests/ui/MainWindowFixture.h"
-#include "ui/MPK_BRV_PAS_CopyRight.h"
+#include "ui/about/MPK_BRV_PAS_CopyRight.h"
 #include "ui/widgets/RoundedButton.h"
 
 namespace {

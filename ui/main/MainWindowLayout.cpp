@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QSlider>
 
-#include "ui/MPK_PAS_KELD1.h"
+#include "ui/main/MPK_PAS_KELD1.h"
 #include "ui/widgets/LogoStrip.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/ReportView.h"

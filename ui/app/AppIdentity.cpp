@@ -1,4 +1,4 @@
-#include "ui/AppIdentity.h"
+#include "ui/app/AppIdentity.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 // The program start: one main window and the event loop.
 #include <QApplication>
 
-#include "ui/AppIdentity.h"
-#include "ui/MPK_PAS_KELD1.h"
+#include "ui/app/AppIdentity.h"
+#include "ui/main/MPK_PAS_KELD1.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

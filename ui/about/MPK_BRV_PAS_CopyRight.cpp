@@ -1,4 +1,4 @@
-#include "ui/MPK_BRV_PAS_CopyRight.h"
+#include "ui/about/MPK_BRV_PAS_CopyRight.h"
 
 #include <QApplication>
 #include <QCursor>

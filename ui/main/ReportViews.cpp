@@ -1,4 +1,4 @@
-#include "ui/ReportViews.h"
+#include "ui/main/ReportViews.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "ui/MPK_PAS_KELD1.h"
+#include "ui/main/MPK_PAS_KELD1.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -11,9 +11,9 @@
 
 #include "engine/NumberReading.h"
 #include "engine/PileResult.h"
-#include "ui/GuardedHandler.h"
-#include "ui/MPK_BRV_PAS_CopyRight.h"
-#include "ui/ReportViews.h"
+#include "ui/widgets/GuardedHandler.h"
+#include "ui/about/MPK_BRV_PAS_CopyRight.h"
+#include "ui/main/ReportViews.h"
 #include "ui/platform/Locale.h"
 #include "ui/widgets/LogoStrip.h"
 #include "ui/widgets/Look.h"

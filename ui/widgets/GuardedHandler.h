@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "ui/MessageBoxes.h"
+#include "ui/widgets/MessageBoxes.h"
 
 namespace rokal {
 

@@ -5,9 +5,9 @@
 #include <filesystem>
 
 #include "report/ReportFile.h"
-#include "ui/GuardedHandler.h"
-#include "ui/MPK_PAS_KELD1.h"
-#include "ui/MessageBoxes.h"
+#include "ui/widgets/GuardedHandler.h"
+#include "ui/main/MPK_PAS_KELD1.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "ui/platform/CodePage.h"
 #include "ui/platform/DiskSync.h"
 #include "ui/platform/DocumentsFolder.h"
