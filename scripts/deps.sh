@@ -12,6 +12,10 @@ packages=(
     desktop-file-utils zbar-tools
     clang libclang-rt-14-dev
     dpkg-dev file locales
+    libcli11-dev nlohmann-json3-dev
+    qt6-charts-dev qt6-svg-dev qt6-translations-l10n
+    poppler-utils lintian appstream man-db
+    g++-mingw-w64-x86-64-posix wine64
 )
 
 missing=()
