@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace rokal {
+
+// The input columns of a pile schedule (桩表), in the order the tables show them.
+enum class ScheduleColumn { Mark, D, Hr, Frk, Grade, Process, Nk, N };
+inline constexpr int kScheduleColumnCount = 8;
+
+// The Chinese name of a column, as headers and error messages print it:
+// "桩号", "桩径", "嵌岩深度", "岩石强度", "混凝土", "工艺", "Nk", "N".
+const std::u16string& ScheduleColumnName(ScheduleColumn column);
+// The English name a file may use instead: "mark", "d", "hr", "frk", "grade",
+// "process", "Nk", "N".
+const std::u16string& ScheduleColumnKey(ScheduleColumn column);
+// d, hr, frk, grade and process must be in every schedule file; the mark and the
+// two loads may be left out.
+bool IsRequiredColumn(ScheduleColumn column);
+
+// One pile of a schedule, every cell as written. Nothing is checked here: the
+// texts are read when the row is computed (schedule/RowCompute.h), so that a
+// window can hold any text a user types.
+struct ScheduleRow {
+    // Indexed by ScheduleColumn. d, hr and frk are the engine's own texts (hr in mm
+    // or as a multiple such as "1.5d"); grade and process as an engineer writes
+    // them; Nk and N in kN, empty when the pile has no such load.
+    std::array<std::u16string, kScheduleColumnCount> cells;
+    // The values of the file's columns that are not schedule columns, in the order
+    // of Schedule::extraColumns; kept so that a saved schedule loses nothing.
+    std::vector<std::u16string> extra;
+    // The file line the row starts on, for messages; 0 when it was not read from a file.
+    int line = 0;
+
+    std::u16string& Cell(ScheduleColumn column) { return cells[static_cast<std::size_t>(column)]; }
+    const std::u16string& Cell(ScheduleColumn column) const {
+        return cells[static_cast<std::size_t>(column)];
+    }
+};
+
+// An ordered list of piles.
+struct Schedule {
+    // Headers of the file's columns that are not schedule columns, in file order.
+    std::vector<std::u16string> extraColumns;
+    std::vector<ScheduleRow> rows;
+};
+
+// The pile's mark: its own text, or "ZH" followed by index + 1 when that is empty
+// or only spaces.
+std::u16string RowMark(const ScheduleRow& row, std::size_t index);
+
+}  // namespace rokal
