@@ -2,7 +2,7 @@
 
 #include "bench/BookFixture.h"
 #include "report/ReportFile.h"
-#include "ui/platform/CodePage.h"
+#include "report/CodePage.h"
 
 namespace rokal {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "report/ReportFile.h"
 #include "tests/report/ReportTestSupport.h"
-#include "ui/platform/CodePage.h"
+#include "report/CodePage.h"
 
 namespace rokal {
 namespace {

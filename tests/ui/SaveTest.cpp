@@ -6,7 +6,7 @@
 
 #include "report/ReportFile.h"
 #include "tests/ui/MainWindowFixture.h"
-#include "ui/platform/CodePage.h"
+#include "report/CodePage.h"
 #include "ui/platform/PermissionService.h"
 #include "ui/widgets/RoundedButton.h"
 

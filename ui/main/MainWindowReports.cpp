@@ -8,7 +8,7 @@
 #include "ui/widgets/GuardedHandler.h"
 #include "ui/main/MPK_PAS_KELD1.h"
 #include "ui/widgets/MessageBoxes.h"
-#include "ui/platform/CodePage.h"
+#include "report/CodePage.h"
 #include "ui/platform/DiskSync.h"
 #include "ui/platform/DocumentsFolder.h"
 #include "ui/widgets/ReportView.h"
