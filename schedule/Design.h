@@ -66,7 +66,9 @@ struct GradeProposal {
 // A proposal shown beside a row; the row itself stays as it is.
 struct RowDesign {
     // For a computed row with Nk: the smallest depth, in whole steps, whose Ra
-    // reaches Nk, computed with ComputePile on the proposed hr text itself.
+    // reaches Nk, computed with ComputePile on the proposed hr text itself. Unset
+    // also when the step is too fine for the pile (over 10^15 steps to the
+    // table's end, as for a step of 1 mm on an absurdly wide pile).
     std::optional<DepthProposal> depth;
     // For a computed row whose N is above its Rc.
     std::optional<GradeProposal> grade;

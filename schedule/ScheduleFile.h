@@ -17,10 +17,11 @@ class ScheduleFileError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-enum class TextEncoding { Utf8, Utf8WithBom, Gbk };
+enum class TextEncoding { Utf8, Utf8WithBom, Utf16WithBom, Gbk };
 
-// The bytes of a text file as UTF-16: UTF-8 with or without a byte-order mark;
-// bytes that are not valid UTF-8 are read as GBK. found, when given, tells which.
+// The bytes of a text file as UTF-16: UTF-8 with or without a byte-order mark, or
+// UTF-16 with one (a spreadsheet's "Unicode text"); bytes that are not valid UTF-8
+// are read as GBK. found, when given, tells which.
 std::u16string DecodeScheduleText(std::string_view bytes, TextEncoding* found = nullptr);
 
 // Reads a schedule from the bytes of a CSV file (any of the encodings above): a

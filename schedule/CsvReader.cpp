@@ -1,0 +1,100 @@
+#include "schedule/CsvReader.h"
+
+#include <array>
+
+namespace rokal {
+namespace {
+
+constexpr char16_t kQuote = u'"';
+
+bool IsLineBreak(char16_t c) {
+    return c == u'\n' || c == u'\r';
+}
+
+}  // namespace
+
+char16_t FindCsvDelimiter(std::u16string_view text) {
+    bool quoted = false;
+    std::array<bool, 3> seen = {};
+    constexpr std::array<char16_t, 3> kPreference = {u'\t', u';', u','};
+    for (char16_t c : text) {
+        if (c == kQuote) {
+            quoted = !quoted;
+        } else if (!quoted && IsLineBreak(c)) {
+            break;
+        } else if (!quoted) {
+            for (std::size_t i = 0; i < kPreference.size(); ++i) {
+                seen[i] = seen[i] || c == kPreference[i];
+            }
+        }
+    }
+    for (std::size_t i = 0; i < kPreference.size(); ++i) {
+        if (seen[i]) {
+            return kPreference[i];
+        }
+    }
+    return u',';
+}
+
+CsvReader::CsvReader(std::u16string_view text, char16_t delimiter)
+    : text_(text), delimiter_(delimiter) {}
+
+// Steps over one line break (CR LF counts as one) and counts it.
+void CsvReader::EndOfLine() {
+    if (text_[pos_] == u'\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == u'\n') {
+        ++pos_;
+    }
+    ++pos_;
+    ++line_;
+}
+
+std::optional<CsvRecord> CsvReader::Next() {
+    if (pos_ >= text_.size() || unclosedQuoteLine_ != 0) {
+        return std::nullopt;
+    }
+    CsvRecord record;
+    record.line = line_;
+    std::u16string field;
+    bool quoted = false;
+    int quoteLine = 0;
+    while (pos_ < text_.size()) {
+        const char16_t c = text_[pos_];
+        if (quoted) {
+            if (c == kQuote && pos_ + 1 < text_.size() && text_[pos_ + 1] == kQuote) {
+                field += kQuote;
+                pos_ += 2;
+            } else if (c == kQuote) {
+                quoted = false;
+                ++pos_;
+            } else if (IsLineBreak(c)) {
+                field += u'\n';
+                EndOfLine();
+            } else {
+                field += c;
+                ++pos_;
+            }
+        } else if (c == kQuote && field.empty()) {
+            quoted = true;
+            quoteLine = line_;
+            ++pos_;
+        } else if (c == delimiter_) {
+            record.fields.push_back(std::move(field));
+            field.clear();
+            ++pos_;
+        } else if (IsLineBreak(c)) {
+            EndOfLine();
+            break;
+        } else {
+            field += c;
+            ++pos_;
+        }
+    }
+    if (quoted) {
+        unclosedQuoteLine_ = quoteLine;
+        return std::nullopt;
+    }
+    record.fields.push_back(std::move(field));
+    return record;
+}
+
+}  // namespace rokal

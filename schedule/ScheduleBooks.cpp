@@ -1,0 +1,29 @@
+#include "schedule/ScheduleBooks.h"
+
+#include "report/CodePage.h"
+
+namespace rokal {
+
+int AppendScheduleToLog(ReportLog& log, const std::vector<RowResult>& results, PrecisionMode mode,
+                        const std::u16string& timeText, char16_t decimalSeparator) {
+    int appended = 0;
+    for (const RowResult& result : results) {
+        if (result.Computed()) {
+            log.AppendPile(result.input, *result.pile, mode, timeText, decimalSeparator);
+            ++appended;
+        }
+    }
+    return appended;
+}
+
+std::string EncodeBook(const Lines& lines, BookEncoding encoding) {
+    const std::u16string text = JoinReportLines(lines);
+    return encoding == BookEncoding::Gbk ? EncodeToSystemCodePage(text) : Utf16ToUtf8(text);
+}
+
+void WriteBook(const std::filesystem::path& path, const ReportLog& log, ReportDocument doc,
+               BookEncoding encoding, const DiskSync& sync) {
+    WriteFileReplacing(path, EncodeBook(log.Document(doc), encoding), sync);
+}
+
+}  // namespace rokal

@@ -1,0 +1,63 @@
+#include "schedule/ScheduleCsv.h"
+
+#include "report/CodePage.h"
+
+namespace rokal {
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::u16string_view kLineEnd = u"\r\n";
+
+void AppendRecord(std::u16string& out, const std::vector<const std::u16string*>& fields) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) {
+            out += u',';
+        }
+        out += CsvField(*fields[i]);
+    }
+    out += kLineEnd;
+}
+
+}  // namespace
+
+std::u16string CsvField(const std::u16string& text, char16_t delimiter) {
+    const bool edgeSpace = !text.empty() && (text.front() == u' ' || text.back() == u' ');
+    if (!edgeSpace &&
+        text.find_first_of(std::u16string{delimiter, u'"', u'\r', u'\n'}) == std::u16string::npos) {
+        return text;
+    }
+    std::u16string quoted = u"\"";
+    for (char16_t c : text) {
+        quoted += c;
+        if (c == u'"') {
+            quoted += c;
+        }
+    }
+    return quoted + u'"';
+}
+
+std::string ScheduleToCsv(const Schedule& schedule) {
+    std::u16string text;
+    std::vector<const std::u16string*> fields;
+    for (int i = 0; i < kScheduleColumnCount; ++i) {
+        fields.push_back(&ScheduleColumnName(static_cast<ScheduleColumn>(i)));
+    }
+    for (const std::u16string& name : schedule.extraColumns) {
+        fields.push_back(&name);
+    }
+    AppendRecord(text, fields);
+    static const std::u16string kEmpty;
+    for (const ScheduleRow& row : schedule.rows) {
+        fields.clear();
+        for (const std::u16string& cell : row.cells) {
+            fields.push_back(&cell);
+        }
+        for (std::size_t i = 0; i < schedule.extraColumns.size(); ++i) {
+            fields.push_back(i < row.extra.size() ? &row.extra[i] : &kEmpty);
+        }
+        AppendRecord(text, fields);
+    }
+    return std::string(kUtf8Bom) + Utf16ToUtf8(text);
+}
+
+}  // namespace rokal

@@ -1,0 +1,232 @@
+#include "schedule/ScheduleFile.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <fstream>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+#include "report/CodePage.h"
+#include "schedule/CsvReader.h"
+#include "schedule/RowReading.h"
+
+namespace rokal {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::uintmax_t kMaxFileBytes = 256u * 1024u * 1024u;
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
+
+[[noreturn]] void Fail(const std::string& message) {
+    throw ScheduleFileError(message);
+}
+
+std::string Utf8(std::u16string_view text) {
+    return Utf16ToUtf8(text);
+}
+
+bool StartsWith(std::string_view bytes, std::string_view prefix) {
+    return bytes.substr(0, prefix.size()) == prefix;
+}
+
+std::u16string DecodeUtf16(std::string_view bytes, bool littleEndian) {
+    std::u16string text;
+    text.reserve(bytes.size() / 2);
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        text += static_cast<char16_t>(littleEndian ? (b << 8) | a : (a << 8) | b);
+    }
+    return text;
+}
+
+// A header as compared: without spaces around it and without a trailing unit in
+// brackets ("桩径(mm)", "Nk [kN]"), ASCII letters in lower case.
+std::u16string HeaderKey(std::u16string_view header) {
+    static constexpr std::array<std::pair<char16_t, char16_t>, 3> kBrackets = {
+        {{u'(', u')'}, {u'（', u'）'}, {u'[', u']'}}};
+    std::u16string key;
+    for (char16_t c : header) {
+        if (c != u' ' && c != u'\t' && c != u'\u3000') {
+            key += c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+        }
+    }
+    for (const auto& [open, close] : kBrackets) {
+        const std::size_t at = key.find(open);
+        if (at != std::u16string::npos && at > 0 && key.back() == close) {
+            key.erase(at);
+        }
+    }
+    return key;
+}
+
+std::optional<ScheduleColumn> ColumnOfHeader(std::u16string_view header) {
+    const std::u16string key = HeaderKey(header);
+    for (int i = 0; i < kScheduleColumnCount; ++i) {
+        const auto column = static_cast<ScheduleColumn>(i);
+        if (key == HeaderKey(ScheduleColumnName(column)) ||
+            key == HeaderKey(ScheduleColumnKey(column))) {
+            return column;
+        }
+    }
+    return std::nullopt;
+}
+
+// Where each field of a record goes: a schedule column or an extra column.
+struct ColumnMap {
+    std::array<std::optional<std::size_t>, kScheduleColumnCount> fieldOf;
+    std::vector<std::size_t> extraFields;
+};
+
+std::u16string ColumnLabel(ScheduleColumn column) {
+    const std::u16string& name = ScheduleColumnName(column);
+    const std::u16string& key = ScheduleColumnKey(column);
+    return name == key ? name : name + u" (" + key + u")";
+}
+
+ColumnMap MapHeader(const std::vector<std::u16string>& header, Schedule& schedule) {
+    ColumnMap map;
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        const std::optional<ScheduleColumn> column = ColumnOfHeader(header[i]);
+        if (!column) {
+            map.extraFields.push_back(i);
+            schedule.extraColumns.push_back(header[i]);
+            continue;
+        }
+        auto& slot = map.fieldOf[static_cast<std::size_t>(*column)];
+        if (slot) {
+            Fail("桩表的列重复：" + Utf8(ColumnLabel(*column)));
+        }
+        slot = i;
+    }
+    std::u16string missing;
+    for (int i = 0; i < kScheduleColumnCount; ++i) {
+        const auto column = static_cast<ScheduleColumn>(i);
+        if (IsRequiredColumn(column) && !map.fieldOf[static_cast<std::size_t>(i)]) {
+            missing += (missing.empty() ? u"" : u"、") + ColumnLabel(column);
+        }
+    }
+    if (!missing.empty()) {
+        Fail("桩表缺少列：" + Utf8(missing));
+    }
+    return map;
+}
+
+bool IsBlankRecord(const CsvRecord& record) {
+    return std::all_of(record.fields.begin(), record.fields.end(),
+                       [](const std::u16string& field) { return IsBlankCell(field); });
+}
+
+std::u16string FieldOrEmpty(std::vector<std::u16string>& fields, std::size_t index) {
+    return index < fields.size() ? std::move(fields[index]) : std::u16string();
+}
+
+ScheduleRow MakeRow(CsvRecord& record, const ColumnMap& map) {
+    ScheduleRow row;
+    row.line = record.line;
+    for (std::size_t c = 0; c < map.fieldOf.size(); ++c) {
+        if (map.fieldOf[c]) {
+            row.cells[c] = FieldOrEmpty(record.fields, *map.fieldOf[c]);
+        }
+    }
+    row.extra.reserve(map.extraFields.size());
+    for (std::size_t field : map.extraFields) {
+        row.extra.push_back(FieldOrEmpty(record.fields, field));
+    }
+    return row;
+}
+
+std::string ReadWholeFile(const fs::path& path) {
+    const std::string name = path.u8string();
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (ec || !fs::exists(status)) {
+        Fail("无法读取桩表文件 " + name + "：文件不存在");
+    }
+    if (fs::is_directory(status)) {
+        Fail("无法读取桩表文件 " + name + "：这是一个文件夹");
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        Fail("无法读取桩表文件 " + name + "：无法打开");
+    }
+    std::string bytes;
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > kMaxFileBytes) {
+            Fail("无法读取桩表文件 " + name + "：文件超过256 MB");
+        }
+    }
+    if (in.bad()) {
+        Fail("无法读取桩表文件 " + name + "：读取出错");
+    }
+    return bytes;
+}
+
+}  // namespace
+
+std::u16string DecodeScheduleText(std::string_view bytes, TextEncoding* found) {
+    TextEncoding encoding = TextEncoding::Gbk;
+    std::u16string text;
+    if (StartsWith(bytes, kUtf8Bom)) {
+        encoding = TextEncoding::Utf8WithBom;
+        text = Utf8ToUtf16(bytes.substr(kUtf8Bom.size()));
+    } else if (StartsWith(bytes, kUtf16LeBom) || StartsWith(bytes, kUtf16BeBom)) {
+        encoding = TextEncoding::Utf16WithBom;
+        text = DecodeUtf16(bytes.substr(2), StartsWith(bytes, kUtf16LeBom));
+    } else if (IsValidUtf8(bytes)) {
+        encoding = TextEncoding::Utf8;
+        text = Utf8ToUtf16(bytes);
+    } else {
+        text = DecodeFromSystemCodePage(bytes);
+    }
+    if (found != nullptr) {
+        *found = encoding;
+    }
+    return text;
+}
+
+Schedule ParseSchedule(std::string_view bytes) {
+    const std::u16string text = DecodeScheduleText(bytes);
+    if (text.find(u'\0') != std::u16string::npos) {
+        Fail("这不是文本文件");
+    }
+    CsvReader reader(text, FindCsvDelimiter(text));
+    Schedule schedule;
+    std::optional<ColumnMap> map;
+    while (std::optional<CsvRecord> record = reader.Next()) {
+        if (IsBlankRecord(*record)) {
+            continue;
+        }
+        if (!map) {
+            map = MapHeader(record->fields, schedule);
+        } else {
+            schedule.rows.push_back(MakeRow(*record, *map));
+        }
+    }
+    if (reader.UnclosedQuoteLine() != 0) {
+        Fail("第" + std::to_string(reader.UnclosedQuoteLine()) + "行的引号没有闭合");
+    }
+    if (!map) {
+        Fail("桩表是空的：没有表头行");
+    }
+    return schedule;
+}
+
+Schedule ReadScheduleFile(const fs::path& path) {
+    const std::string bytes = ReadWholeFile(path);
+    try {
+        return ParseSchedule(bytes);
+    } catch (const ScheduleFileError& error) {
+        Fail(path.u8string() + "：" + error.what());
+    }
+}
+
+}  // namespace rokal
