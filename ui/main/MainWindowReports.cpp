@@ -9,7 +9,7 @@
 #include "ui/main/MPK_PAS_KELD1.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "report/CodePage.h"
-#include "ui/platform/DiskSync.h"
+#include "report/DiskSync.h"
 #include "ui/platform/DocumentsFolder.h"
 #include "ui/widgets/ReportView.h"
 #include "ui/widgets/RoundedButton.h"

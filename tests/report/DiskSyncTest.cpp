@@ -1,10 +1,12 @@
-#include "ui/platform/DiskSync.h"
+#include "report/DiskSync.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <string>
 
 namespace rokal {
 namespace {
@@ -12,7 +14,8 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(DiskSyncTest, SyncsFilesAndFoldersAndNamesWhatFails) {
-    const fs::path dir = fs::temp_directory_path() / "rokal-disk-sync-test";
+    const fs::path dir =
+        fs::temp_directory_path() / ("rokal-disk-sync-test-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     std::ofstream(dir / "file.txt") << "content";
