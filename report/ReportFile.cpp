@@ -1,8 +1,12 @@
 #include "report/ReportFile.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <fstream>
+#include <string>
 #include <system_error>
+
+#include "report/ExclusiveFile.h"
+#include "report/TemporaryFiles.h"
 
 namespace rokal {
 
@@ -10,47 +14,120 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string SystemReason(int error) {
-    return error != 0 ? std::generic_category().message(error) : "input/output error";
+// Tries this many fresh names before a clash of temporary names counts as a failure.
+constexpr int kTemporaryNameTries = 16;
+
+const char* const kReadOnly = "文件只读";
+const char* const kLinkLeavesFolder = "这是指向保存文件夹以外的链接";
+const char* const kLinkLeadsNowhere = "链接指向的文件不存在";
+const char* const kNotAFile = "不是普通文件";
+
+// The system's reason, in words that are the same on every platform where it can.
+std::string Reason(const std::error_code& error) {
+    if (!error) {
+        return "input/output error";
+    }
+    const std::error_condition condition = error.default_error_condition();
+    if (condition.category() == std::generic_category()) {
+        return condition.message();
+    }
+    return "system error " + std::to_string(error.value());
+}
+
+std::error_code FromErrno(int error) {
+    return {error != 0 ? error : EIO, std::generic_category()};
 }
 
 [[noreturn]] void Fail(const fs::path& path, const std::string& reason) {
     throw ReportSaveError("无法保存文件 " + path.u8string() + ": " + reason);
 }
 
-fs::path TemporaryPathBeside(const fs::path& path) {
-    fs::path temp = path;
-    temp += ".part";
-    return temp;
+fs::path FolderOf(const fs::path& path) {
+    return path.has_parent_path() ? path.parent_path() : fs::path(".");
 }
 
-// Writes and closes the file, checking every step; returns the errno of the first
-// failure, 0 on success.
-int WriteWhole(const fs::path& path, const std::string& bytes) {
-    errno = 0;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return errno != 0 ? errno : EIO;
-    }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-        return errno != 0 ? errno : EIO;
-    }
-    out.close();
-    if (out.fail()) {
-        return errno != 0 ? errno : EIO;
-    }
-    return 0;
+// True when path lies in folder or in a folder below it; both are canonical.
+bool IsInside(const fs::path& path, const fs::path& folder) {
+    return std::mismatch(folder.begin(), folder.end(), path.begin(), path.end()).first ==
+           folder.end();
 }
 
-// A replaced file keeps its permissions.
-void CopyPermissions(const fs::path& from, const fs::path& to) {
+// The file a save writes: path itself, or for a link the file it leads to, but
+// only when that lies inside the folder the link is in.
+fs::path FileToWrite(const fs::path& path) {
     std::error_code ec;
-    const fs::file_status status = fs::status(from, ec);
-    if (!ec && fs::is_regular_file(status)) {
-        fs::permissions(to, status.permissions(), ec);
+    if (!fs::is_symlink(fs::symlink_status(path, ec))) {
+        return path;
     }
+    const fs::path folder = fs::canonical(FolderOf(path), ec);
+    if (ec) {
+        Fail(path, Reason(ec));
+    }
+    const fs::path resolved = fs::canonical(path, ec);
+    if (ec == std::errc::no_such_file_or_directory) {
+        Fail(path, kLinkLeadsNowhere);
+    }
+    if (ec) {
+        Fail(path, Reason(ec));
+    }
+    if (!IsInside(resolved.parent_path(), folder)) {
+        Fail(path, kLinkLeavesFolder);
+    }
+    return resolved;
+}
+
+// Refuses a target that a save must not replace: a folder, anything but a plain
+// file, or a file its user made read-only.
+void CheckReplaceable(const fs::path& path, const fs::path& target) {
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(target, ec);
+    if (ec || !fs::exists(status)) {
+        return;  // nothing there yet, or a folder that fails when the file is made
+    }
+    if (fs::is_directory(status)) {
+        Fail(path, Reason(std::make_error_code(std::errc::is_a_directory)));
+    }
+    if (!fs::is_regular_file(status)) {
+        Fail(path, kNotAFile);
+    }
+    if (IsReadOnlyFile(target)) {
+        Fail(path, kReadOnly);
+    }
+}
+
+// Removes the temporary file it names unless the save handed it on.
+class TemporaryFileGuard {
+  public:
+    TemporaryFileGuard() = default;
+    TemporaryFileGuard(const TemporaryFileGuard&) = delete;
+    TemporaryFileGuard& operator=(const TemporaryFileGuard&) = delete;
+    ~TemporaryFileGuard() {
+        if (!path_.empty()) {
+            std::error_code ignored;
+            fs::remove(path_, ignored);
+        }
+    }
+    void Own(const fs::path& path) { path_ = path; }
+    void Release() { path_.clear(); }
+
+  private:
+    fs::path path_;
+};
+
+// Creates a temporary file of this save's own beside target and returns its path.
+fs::path CreateTemporary(const fs::path& path, const fs::path& target, ExclusiveFile& file) {
+    std::error_code error;
+    for (int i = 0; i < kTemporaryNameTries; ++i) {
+        const fs::path temp = TemporaryPathFor(target, RandomToken());
+        error = file.Create(temp);
+        if (error != std::errc::file_exists) {
+            if (error) {
+                break;
+            }
+            return temp;
+        }
+    }
+    Fail(path, Reason(error));
 }
 
 }  // namespace
@@ -79,27 +156,36 @@ std::u16string JoinReportLines(const Lines& lines) {
 }
 
 void WriteFileReplacing(const fs::path& path, const std::string& bytes, const DiskSync& sync) {
-    const fs::path temp = TemporaryPathBeside(path);
-    std::error_code ignored;
-    int error = WriteWhole(temp, bytes);
-    if (error == 0 && sync) {
-        error = sync(temp);
+    const fs::path target = FileToWrite(path);
+    CheckReplaceable(path, target);
+    RemoveStaleTemporaries(target);
+
+    ExclusiveFile file;
+    TemporaryFileGuard guard;
+    const fs::path temp = CreateTemporary(path, target, file);
+    guard.Own(temp);
+    std::error_code error = file.Write(bytes);
+    if (!error) {
+        file.TakePermissionsOf(target);
+        error = file.Close();
     }
-    if (error != 0) {
-        fs::remove(temp, ignored);
-        Fail(path, SystemReason(error));
+    if (!error && sync) {
+        if (const int syncError = sync(temp); syncError != 0) {
+            error = FromErrno(syncError);
+        }
     }
-    CopyPermissions(path, temp);
-    std::error_code ec;
-    fs::rename(temp, path, ec);
-    if (ec) {
-        fs::remove(temp, ignored);
-        Fail(path, ec.message());
+    if (error) {
+        Fail(path, Reason(error));
     }
+    error = RenameReplacing(temp, target);
+    if (error) {
+        Fail(path, Reason(error));
+    }
+    guard.Release();
     if (sync) {
         // The new name on disk too. The file is already saved whatever this gives:
         // a failure here is not reported as a failed save.
-        sync(path.has_parent_path() ? path.parent_path() : fs::path("."));
+        sync(FolderOf(target));
     }
 }
 

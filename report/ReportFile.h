@@ -23,12 +23,17 @@ class ReportSaveError : public std::runtime_error {
 };
 
 // Forces a written file's content onto the disk and returns 0, or the system's
-// error number. The platform provides it (ui/platform/DiskSync.h).
+// error number: SyncToDisk (report/DiskSync.h), or a stand-in in a test.
 using DiskSync = std::function<int(const std::filesystem::path&)>;
 
 // Writes bytes to path, replacing an existing file only once the new content is
-// completely on disk: a temporary file beside it, forced to disk by sync when one
-// is given, then a rename over it. Throws ReportSaveError; a failed save leaves an
+// completely on disk: a temporary file of this save's own, created beside the
+// target, forced to disk by sync when one is given, then renamed over it. Old
+// leftovers of killed saves of the same file are removed first.
+// Refused, with nothing changed: a folder or other non-file in the place of the
+// file, a file its user made read-only ("文件只读"), and a link whose file lies
+// outside the link's folder; a link to a file inside it is written through.
+// Throws ReportSaveError naming path and the reason; a failed save leaves an
 // earlier file as it was.
 void WriteFileReplacing(const std::filesystem::path& path, const std::string& bytes,
                         const DiskSync& sync = {});

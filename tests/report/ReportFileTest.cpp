@@ -4,9 +4,14 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <fstream>
+#include <future>
 #include <iterator>
+#include <regex>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "tests/report/ReportTestSupport.h"
@@ -168,8 +173,11 @@ TEST_F(ReportFileTest, ForcesTheNewContentToDiskBeforeTheRename) {
         EXPECT_EQ(ReadBytes(path), synced.size() == 1 ? "earlier" : "new");
         return 0;
     });
-    EXPECT_EQ(synced,
-              (std::vector<std::string>{"out.txt.part=new", dir.filename().string() + "=folder"}));
+    ASSERT_EQ(synced.size(), 2u);
+    EXPECT_TRUE(
+        std::regex_match(synced[0], std::regex(R"(out\.txt\.rokal-[0-9a-f]{16}\.part=new)")))
+        << synced[0];
+    EXPECT_EQ(synced[1], dir.filename().string() + "=folder");
     EXPECT_EQ(ReadBytes(path), "new");
 }
 
@@ -185,6 +193,191 @@ TEST_F(ReportFileTest, FailedSyncKeepsTheEarlierFile) {
     }
     EXPECT_EQ(ReadBytes(path), "earlier");
     EXPECT_TRUE(OnlyEntryIs(path));
+}
+
+// Two copies of the program save the same file at once. Writer A has written its
+// temporary file and waits in its disk sync while writer B writes its own; A then
+// finishes before B renames. Each writer that reports success must have had its
+// book in the file at that moment, so the file ends with the book of the writer
+// that succeeded last.
+TEST_F(ReportFileTest, TwoWritersAtOnceEachUseTheirOwnTemporaryFile) {
+    const fs::path path = dir / "out.txt";
+    WriteEarlier(path);
+    std::promise<void> aWritten, bWritten, aDone;
+    std::vector<fs::path> temporaries(2);
+    auto writer = [&](const std::string& book, fs::path& temporary, std::promise<void>& written,
+                      std::shared_future<void> waitFor) {
+        bool first = true;
+        std::string error;
+        try {
+            WriteFileReplacing(path, book, [&](const fs::path& p) {
+                if (std::exchange(first, false)) {
+                    temporary = p;
+                    written.set_value();
+                    waitFor.wait();
+                }
+                return 0;
+            });
+        } catch (const ReportSaveError& e) {
+            error = e.what();
+        }
+        if (first) {
+            written.set_value();  // failed before its sync: the other writer need not wait
+        }
+        return error;
+    };
+    const std::shared_future<void> aDoneFuture = aDone.get_future().share();
+    const std::shared_future<void> bWrittenFuture = bWritten.get_future().share();
+    std::future<std::string> a = std::async(std::launch::async, [&] {
+        std::string error = writer("book A", temporaries[0], aWritten, bWrittenFuture);
+        aDone.set_value();
+        return error;
+    });
+    aWritten.get_future().wait();
+    std::future<std::string> b = std::async(std::launch::async, [&] {
+        return writer("book B", temporaries[1], bWritten, aDoneFuture);
+    });
+    const std::string aError = a.get();
+    const std::string bError = b.get();
+
+    EXPECT_NE(temporaries[0], temporaries[1]);
+    EXPECT_EQ(aError, "");
+    EXPECT_EQ(bError, "");
+    EXPECT_EQ(ReadBytes(path), bError.empty() ? "book B" : "book A");
+    EXPECT_TRUE(OnlyEntryIs(path));
+}
+
+// Files planted beside the target under the names of an older temporary file are
+// neither followed nor deleted.
+TEST_F(ReportFileTest, PlantedPartLinkAndFolderAreLeftAlone) {
+    const fs::path path = dir / "out.txt";
+    const fs::path outside = dir.string() + "-outside";
+    std::ofstream(outside, std::ios::binary) << "outside";
+    fs::create_symlink(outside, dir / "out.txt.part");
+    fs::create_directory(dir / "out.txt.tmp");
+    WriteFileReplacing(path, "new");
+    EXPECT_EQ(ReadBytes(path), "new");
+    EXPECT_EQ(ReadBytes(outside), "outside");
+    EXPECT_TRUE(fs::is_symlink(dir / "out.txt.part"));
+    EXPECT_TRUE(fs::is_directory(dir / "out.txt.tmp"));
+    fs::remove(outside);
+}
+
+TEST_F(ReportFileTest, FolderPlantedAsTheOldPartNameIsNotDeleted) {
+    const fs::path path = dir / "out.txt";
+    fs::create_directory(dir / "out.txt.part");
+    WriteFileReplacing(path, "new");
+    EXPECT_EQ(ReadBytes(path), "new");
+    EXPECT_TRUE(fs::is_directory(dir / "out.txt.part"));
+}
+
+// A killed save leaves its temporary file behind; the next save of the same file
+// removes such leftovers once they are old, and nothing else.
+TEST_F(ReportFileTest, OldLeftoversOfKilledSavesAreRemoved) {
+    const fs::path path = dir / "out.txt";
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    const auto recent = fs::file_time_type::clock::now() - std::chrono::seconds(30);
+    const struct {
+        const char* name;
+        bool old;
+        bool removed;
+    } entries[] = {
+        {"out.txt.rokal-0123456789abcdef.part", true, true},
+        {"out.txt.rokal-fedcba9876543210.part", false, false},  // perhaps a save in progress
+        {"out.txt.rokal-0123456789ABCDEF.part", true, false},
+        {"out.txt.rokal-0123456789abcde.part", true, false},
+        {"out.txt.rokal-0123456789abcdef.part.txt", true, false},
+        {"other.txt.rokal-0123456789abcdef.part", true, false},
+        {"xout.txt.rokal-0123456789abcdef.part", true, false},
+        {"out.txt.part", true, false},
+    };
+    for (const auto& entry : entries) {
+        const fs::path file = dir / entry.name;
+        std::ofstream(file, std::ios::binary) << "leftover";
+        fs::last_write_time(file, entry.old ? old : recent);
+    }
+    // An old folder and an old link under a leftover's name are not the program's.
+    const fs::path folder = dir / "out.txt.rokal-1111111111111111.part";
+    fs::create_directory(folder);
+    fs::last_write_time(folder, old);
+    const fs::path link = dir / "out.txt.rokal-2222222222222222.part";
+    fs::create_symlink(dir / entries[0].name, link);
+
+    WriteFileReplacing(path, "new");
+    for (const auto& entry : entries) {
+        EXPECT_EQ(fs::exists(dir / entry.name), !entry.removed) << entry.name;
+    }
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadBytes(path), "new");
+}
+
+TEST_F(ReportFileTest, ReadOnlyEarlierFileIsNotReplaced) {
+    const fs::path path = dir / "out.txt";
+    WriteEarlier(path);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    try {
+        WriteFileReplacing(path, "new");
+        FAIL() << "no error";
+    } catch (const ReportSaveError& e) {
+        EXPECT_EQ(std::string(e.what()), "无法保存文件 " + path.u8string() + ": 文件只读");
+    }
+    EXPECT_EQ(ReadBytes(path), "earlier");
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_TRUE(OnlyEntryIs(path));
+}
+
+TEST_F(ReportFileTest, ReplacedFileKeepsItsPermissions) {
+    const fs::path path = dir / "out.txt";
+    WriteEarlier(path);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    WriteFileReplacing(path, "new");
+    EXPECT_EQ(ReadBytes(path), "new");
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// A report name that is a link is written through to the file it names only when
+// that file lies inside the folder the report is saved in.
+TEST_F(ReportFileTest, LinkedReportIsWrittenThroughOnlyInsideTheFolder) {
+    const fs::path outside = dir.string() + "-outside";
+    fs::create_directories(outside);
+    fs::create_directories(dir / "sub");
+    std::ofstream(outside / "real.txt", std::ios::binary) << "earlier";
+    std::ofstream(dir / "sub" / "real.txt", std::ios::binary) << "earlier";
+    const struct {
+        const char* name;
+        fs::path linkTo;
+        const char* reason;  // empty: written through
+        fs::path real;
+    } cases[] = {
+        {"inside.txt", dir / "sub" / "real.txt", "", dir / "sub" / "real.txt"},
+        {"relative.txt", fs::path("sub") / "real.txt", "", dir / "sub" / "real.txt"},
+        {"outside.txt", outside / "real.txt", "这是指向保存文件夹以外的链接", outside / "real.txt"},
+        {"escaping.txt",
+         fs::path("sub") / ".." / ".." / (dir.filename().string() + "-outside") / "real.txt",
+         "这是指向保存文件夹以外的链接", outside / "real.txt"},
+        {"dangling.txt", dir / "missing.txt", "链接指向的文件不存在", dir / "missing.txt"},
+    };
+    for (const auto& c : cases) {
+        const fs::path path = dir / c.name;
+        fs::create_symlink(c.linkTo, path);
+        const std::string before = ReadBytes(c.real);
+        try {
+            WriteFileReplacing(path, c.name);
+            EXPECT_STREQ(c.reason, "") << c.name;
+            EXPECT_EQ(ReadBytes(c.real), c.name);
+        } catch (const ReportSaveError& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "无法保存文件 " + path.u8string() + ": " + std::string(c.reason));
+            EXPECT_EQ(ReadBytes(c.real), before);
+        }
+        EXPECT_TRUE(fs::is_symlink(path)) << c.name;
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "sub"), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(outside), fs::directory_iterator()), 1);
+    fs::remove_all(outside);
 }
 
 TEST_F(ReportFileTest, SavingTheShownDocumentClearsOnlyItsFlag) {
