@@ -1,5 +1,6 @@
 #include "engine/PileInput.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -27,10 +28,20 @@ const std::array<ErrorText, 3> kErrorTexts = {{
     {u"岩石单轴抗压强度值有错", "edt_frk"},
 }};
 
+// C0 and C1 controls, DEL, and the line and paragraph separators: none may reach a
+// report line, which holds no tabs and no line breaks.
+bool IsControlCharacter(char16_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
+}
+
 // The socket depth in mm, or nullopt when its text (or the factor before "d") is
-// not a number of 0 or more.
+// not a number of 0 or more, or when the text holds a control character anywhere,
+// also in the part after the "d" that is otherwise ignored.
 std::optional<ParsedInput> ReadSocketDepth(const std::u16string& hrText, double d,
                                            char16_t separator) {
+    if (std::any_of(hrText.begin(), hrText.end(), IsControlCharacter)) {
+        return std::nullopt;
+    }
     ParsedInput parsed;
     const std::size_t marker = hrText.find(u'd');
     parsed.hrIsMultiple = marker != std::u16string::npos;

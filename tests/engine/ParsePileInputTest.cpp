@@ -98,6 +98,33 @@ TEST_P(ParsePileInputTest, ReadsOrRejectsInOrder) {
 
 INSTANTIATE_TEST_SUITE_P(Table, ParsePileInputTest, testing::ValuesIn(kParseCases));
 
+// Control characters and the line and paragraph separators would break a saved
+// report's lines apart; each typed input rejects them, also after the "d" of hr.
+TEST(ControlCharacterTest, RejectedInEveryInput) {
+    const char16_t controls[] = {u'\0',   u'\t',   u'\n',   u'\r',   u'\f',     u'\x1B',  u'\x1F',
+                                 u'\x7F', u'\x80', u'\x85', u'\x9F', u'\u2028', u'\u2029'};
+    for (const char16_t c : controls) {
+        const std::u16string tail(1, c);
+        const struct {
+            PileInput input;
+            InputErrorKind error;
+        } cases[] = {
+            {{u"1000" + tail, u"1.5d", u"25"}, kD},         {{u"1000", u"1.5d" + tail, u"25"}, kHr},
+            {{u"1000", u"1.5d" + tail + u"x", u"25"}, kHr}, {{u"1000", tail + u"1000", u"25"}, kHr},
+            {{u"1000", u"1.5d", u"25" + tail}, kFrk},
+        };
+        for (const auto& row : cases) {
+            const auto outcome = ParsePileInput(row.input, u'.');
+            ASSERT_TRUE(std::holds_alternative<InputError>(outcome)) << static_cast<int>(c);
+            EXPECT_EQ(std::get<InputError>(outcome).kind, row.error) << static_cast<int>(c);
+        }
+    }
+    // What follows the "d" may still be any other text.
+    const auto outcome = ParsePileInput({u"1000", u"1.5d 嵌岩 \u00A0ß", u"25"}, u'.');
+    ASSERT_TRUE(std::holds_alternative<ParsedInput>(outcome));
+    EXPECT_EQ(std::get<ParsedInput>(outcome).hr, 1500);
+}
+
 TEST(InputErrorTest, CarriesMessageAndCulprit) {
     const struct {
         InputErrorKind kind;

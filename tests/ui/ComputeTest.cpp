@@ -61,12 +61,20 @@ TEST_P(InputErrorTest, ShowsTheFirstErrorInRedAndStopsSilently) {
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, InputErrorTest,
-    ::testing::Values(ErrorCase{"0", "x", "0", "桩身直径数据有错", true, true, false},
-                      ErrorCase{"1000", "xd", "0", "嵌岩深度数据有错", false, true, false},
-                      ErrorCase{"1000", "d", "25", "嵌岩深度数据有错", false, true, false},
-                      ErrorCase{"1000", "1.5D", "25", "嵌岩深度数据有错", false, true, false},
-                      ErrorCase{"1000", "1.0d", "0", "岩石单轴抗压强度值有错", false, false,
-                                true}));
+    ::testing::Values(
+        ErrorCase{"0", "x", "0", "桩身直径数据有错", true, true, false},
+        ErrorCase{"1000", "xd", "0", "嵌岩深度数据有错", false, true, false},
+        ErrorCase{"1000", "d", "25", "嵌岩深度数据有错", false, true, false},
+        ErrorCase{"1000", "1.5D", "25", "嵌岩深度数据有错", false, true, false},
+        // Pasted control characters after the "d" would break the report lines.
+        ErrorCase{"1000", "1.5d\r\n", "25", "嵌岩深度数据有错", false, true, false},
+        ErrorCase{"1000", "1.5d\t", "25", "嵌岩深度数据有错", false, true, false},
+        ErrorCase{"1000", QString("1.5d") + QChar(u'\0'), "25", "嵌岩深度数据有错", false, true,
+                  false},
+        ErrorCase{"1000", "1.5d\x1b[2J", "25", "嵌岩深度数据有错", false, true, false},
+        ErrorCase{"1000", QString::fromUtf8("1.5d\u2028"), "25", "嵌岩深度数据有错", false, true,
+                  false},
+        ErrorCase{"1000", "1.0d", "0", "岩石单轴抗压强度值有错", false, false, true}));
 
 TEST_F(ComputeTest, FrkZeroPassesTheCheckButNotTheComputeAndShowsTheLabel) {
     Type(w().edt_frk, "0");

@@ -97,7 +97,9 @@ INSTANTIATE_TEST_SUITE_P(
                       CheckCase{true, "1e400", false}, CheckCase{true, " 1.2e3 ", true},
                       CheckCase{false, "0", true}, CheckCase{false, "-3", false},
                       CheckCase{false, "abc", false}, CheckCase{false, "1e999", false},
-                      CheckCase{false, "12.5", true}));
+                      CheckCase{false, "12.5", true}, CheckCase{true, "1000\t", false},
+                      CheckCase{true, "1000\r\n", false}, CheckCase{false, "25\x1b", false},
+                      CheckCase{false, QString("25") + QChar(u'\0'), false}));
 
 TEST_F(InputChangeTest, AValidDiameterTurnsBlackAndEmptiesAnyStatus) {
     Type(w().edt_frk, "abc");

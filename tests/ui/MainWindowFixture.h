@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "ui/main/MPK_PAS_KELD1.h"
-#include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/LogoStrip.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/ReportView.h"
 #include "ui/widgets/RoundedButton.h"
 
@@ -44,13 +44,14 @@ class MainWindowTest : public ::testing::Test {
         QTest::mouseClick(button, Qt::LeftButton);
     }
 
-    // Replaces the whole text as a user would: select all, then type.
+    // Replaces the whole text as a user would: select all, then type (or paste, for
+    // text that has more than printable ASCII characters).
     static void Type(QLineEdit* edit, const QString& text) {
         edit->setFocus();
         edit->selectAll();
         bool ascii = true;
         for (QChar c : text) {
-            ascii = ascii && c.unicode() < 0x80;
+            ascii = ascii && c.unicode() >= 0x20 && c.unicode() < 0x7F;
         }
         if (text.isEmpty()) {
             QTest::keyClick(edit, Qt::Key_Backspace);
