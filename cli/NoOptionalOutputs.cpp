@@ -1,0 +1,9 @@
+#include "cli/OptionalOutputs.h"
+
+namespace rokal {
+
+OptionalOutputs MakeOptionalOutputs() {
+    return {};
+}
+
+}  // namespace rokal

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "cli/ScheduleRun.h"
+
+namespace CLI {
+class App;
+}
+
+namespace rokal {
+
+// An output that needs more than the standard library, such as a PDF book drawn
+// with Qt. A build that has one links its own MakeOptionalOutputs in place of
+// NoOptionalOutputs.cpp; the plain build offers none.
+class OptionalOutput {
+  public:
+    virtual ~OptionalOutput() = default;
+    // Adds the output's options (such as --pdf FILE) to the check and design commands.
+    virtual void AddOptions(CLI::App& command) = 0;
+    // True when the command line named this output.
+    virtual bool Requested() const = 0;
+    // Writes the output after the standard ones, replacing an earlier file only once
+    // the new one is complete. Throws ReportSaveError.
+    virtual void Write(const ScheduleRun& run) = 0;
+};
+
+using OptionalOutputs = std::vector<std::shared_ptr<OptionalOutput>>;
+
+OptionalOutputs MakeOptionalOutputs();
+
+}  // namespace rokal

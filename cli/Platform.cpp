@@ -1,0 +1,65 @@
+#include "cli/Platform.h"
+
+#include <clocale>
+#include <string>
+
+#ifdef _WIN32
+#include <shellapi.h>
+#include <windows.h>
+#include "report/CodePage.h"
+#endif
+
+namespace rokal {
+
+#ifdef _WIN32
+
+std::vector<std::string> Utf8Arguments(int argc, char** argv) {
+    int count = 0;
+    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (wide == nullptr) {
+        return std::vector<std::string>(argv, argv + argc);
+    }
+    std::vector<std::string> args;
+    for (int i = 0; i < count; ++i) {
+        const std::wstring arg(wide[i]);
+        args.push_back(Utf16ToUtf8(std::u16string(arg.begin(), arg.end())));
+    }
+    LocalFree(wide);
+    return args;
+}
+
+void PrepareConsole() {
+    SetConsoleOutputCP(CP_UTF8);
+}
+
+#else
+
+std::vector<std::string> Utf8Arguments(int argc, char** argv) {
+    return std::vector<std::string>(argv, argv + argc);
+}
+
+void PrepareConsole() {}
+
+#endif
+
+char16_t LocaleDecimalSeparator() {
+    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = previous != nullptr ? previous : "C";
+    char16_t separator = u'.';
+    if (std::setlocale(LC_NUMERIC, "") != nullptr) {
+        const std::lconv* conventions = std::localeconv();
+        const char* point = conventions != nullptr ? conventions->decimal_point : nullptr;
+        // Only a one-byte ASCII separator is taken; anything else keeps ".".
+        if (point != nullptr && point[0] > 0 && point[0] < 0x7F && point[1] == '\0') {
+            separator = static_cast<char16_t>(point[0]);
+        }
+    }
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    return separator;
+}
+
+std::filesystem::path PathFromUtf8(const std::string& text) {
+    return std::filesystem::u8path(text);
+}
+
+}  // namespace rokal

@@ -1,0 +1,27 @@
+#include <iostream>
+#include <variant>
+
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+#include "cli/ExitStatus.h"
+#include "cli/Platform.h"
+
+// rokal-cli: one pile or a whole pile schedule from the command line.
+int main(int argc, char** argv) {
+    rokal::PrepareConsole();
+    try {
+        const auto parsed =
+            rokal::ParseCommandLine(rokal::Utf8Arguments(argc, argv),
+                                    rokal::LocaleDecimalSeparator(), std::cout, std::cerr);
+        if (const int* status = std::get_if<int>(&parsed)) {
+            return *status;
+        }
+        const rokal::CliRequest& request = std::get<rokal::CliRequest>(parsed);
+        return request.command == rokal::CliRequest::Command::Pile
+                   ? rokal::RunPile(request, std::cout, std::cerr)
+                   : rokal::RunSchedule(request, std::cout, std::cerr);
+    } catch (const std::exception& error) {
+        std::cerr << "rokal-cli: " << error.what() << '\n';
+        return rokal::kExitUnusable;
+    }
+}
