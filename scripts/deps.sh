@@ -13,7 +13,7 @@ packages=(
     clang libclang-rt-14-dev
     dpkg-dev file locales
     libcli11-dev nlohmann-json3-dev
-    qt6-charts-dev qt6-svg-dev qt6-translations-l10n
+    qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qt6-translations-l10n
     poppler-utils lintian appstream man-db
     g++-mingw-w64-x86-64-posix wine64
 )
