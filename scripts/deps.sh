@@ -15,6 +15,7 @@ packages=(
     libcli11-dev nlohmann-json3-dev
     qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qt6-translations-l10n
     poppler-utils lintian appstream man-db
+    python3-fonttools
     g++-mingw-w64-x86-64-posix wine64
 )
 

@@ -1,0 +1,103 @@
+#include "ui/print/BookPainter.h"
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+
+#include "ui/print/BookPagination.h"
+#include "ui/print/CellLinePainter.h"
+#include "ui/print/PageFrame.h"
+#include "ui/widgets/ReportColumns.h"
+
+namespace rokal {
+
+namespace {
+
+constexpr double kRuleWidth = 0.5;
+
+int WidestCells(const Lines& lines) {
+    int widest = 0;
+    for (const std::u16string& line : lines) {
+        widest = std::max(widest, CellsOfLine(line));
+    }
+    return widest;
+}
+
+class PagePainter {
+  public:
+    PagePainter(QPainter& painter, const PageFrame& frame, const PrintBook& book, int pageCount)
+        : painter_(painter),
+          frame_(frame),
+          book_(book),
+          pageCount_(pageCount),
+          body_(frame.bodySize),
+          running_(frame.runningSize) {}
+
+    void Paint(const PageLines& page, int n) {
+        PaintRunning(n);
+        int row = 0;
+        for (std::size_t i = 0; i < page.headerLines; ++i) {
+            PaintBodyLine(book_.lines[i], row++);
+        }
+        for (std::size_t i = page.first; i < page.first + page.count; ++i) {
+            PaintBodyLine(book_.lines[i], row++);
+        }
+    }
+
+  private:
+    void PaintBodyLine(const std::u16string& line, int row) {
+        const double top = frame_.bodyTop + row * frame_.lineHeight;
+        body_.Draw(painter_, line, frame_.bodyLeft,
+                   BaselineIn(top, frame_.lineHeight, frame_.bodySize));
+    }
+
+    void PaintRunning(int n) {
+        running_.Draw(painter_, BookTitle(book_.form), 0, frame_.headerBaseline);
+        painter_.drawLine(QPointF(0, frame_.headerRule), QPointF(frame_.width, frame_.headerRule));
+        painter_.drawLine(QPointF(0, frame_.footerRule), QPointF(frame_.width, frame_.footerRule));
+        if (!book_.timeText.empty()) {
+            running_.Draw(painter_, TimeLine(book_.timeText), 0, frame_.footerBaseline);
+        }
+        const std::u16string number = PageNumberText(n, pageCount_);
+        running_.Draw(painter_, number, frame_.width - CellsOfLine(number) * running_.Cell(),
+                      frame_.footerBaseline);
+    }
+
+    QPainter& painter_;
+    const PageFrame& frame_;
+    const PrintBook& book_;
+    int pageCount_;
+    CellLinePainter body_;
+    CellLinePainter running_;
+};
+
+}  // namespace
+
+int PaintBook(QPagedPaintDevice& device, const PrintBook& book) {
+    const QSizeF printable = device.pageLayout().paintRect(QPageLayout::Point).size();
+    const PageFrame frame = FramePage(printable, WidestCells(book.lines));
+    const PagePlan plan =
+        PaginateBook(book.lines, book.form, static_cast<std::size_t>(frame.linesPerPage));
+    const int pageCount = static_cast<int>(plan.size());
+
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        throw PrintError("无法在打印设备上绘制计算书");
+    }
+    // Points from the top-left corner of the printable area.
+    painter.scale(device.logicalDpiX() / 72.0, device.logicalDpiY() / 72.0);
+    painter.setPen(QPen(Qt::black, kRuleWidth));
+    PagePainter pages(painter, frame, book, pageCount);
+    for (int i = 0; i < pageCount; ++i) {
+        if (i > 0 && !device.newPage()) {
+            painter.end();
+            throw PrintError("无法在打印设备上开始新的一页");
+        }
+        pages.Paint(plan[static_cast<std::size_t>(i)], i + 1);
+    }
+    painter.end();
+    return pageCount;
+}
+
+}  // namespace rokal
