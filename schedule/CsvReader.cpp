@@ -1,5 +1,6 @@
 #include "schedule/CsvReader.h"
 
+#include <algorithm>
 #include <array>
 
 namespace rokal {
@@ -17,7 +18,9 @@ char16_t FindCsvDelimiter(std::u16string_view text) {
     bool quoted = false;
     std::array<bool, 3> seen = {};
     constexpr std::array<char16_t, 3> kPreference = {u'\t', u';', u','};
-    for (char16_t c : text) {
+    // Blank lines above the header do not count.
+    const std::size_t start = std::min(text.find_first_not_of(u" \r\n"), text.size());
+    for (char16_t c : text.substr(start)) {
         if (c == kQuote) {
             quoted = !quoted;
         } else if (!quoted && IsLineBreak(c)) {

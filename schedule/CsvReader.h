@@ -15,7 +15,8 @@ struct CsvRecord {
 };
 
 // The delimiter the header line uses: the first of tab, semicolon and comma found
-// outside quotes in the first line, in that order of preference; comma when none.
+// outside quotes in the first line that is not blank, in that order of
+// preference; comma when none.
 char16_t FindCsvDelimiter(std::u16string_view text);
 
 // An RFC 4180 reader: fields separated by the delimiter, records by CR LF, LF or
