@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Cross-builds the plain-C++ parts (engine, report, schedule, rokal-cli) for
+# 64-bit Windows with mingw-w64 in build-win/ and runs their tests under wine,
+# in a wine prefix of the build folder's own, without a display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+dir=${1:-build-win}
+
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" \
+    -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
+    -DROKAL_BUILD_UI=OFF -DROKAL_BUILD_BENCH=OFF -DROKAL_BUILD_FUZZ=OFF >/dev/null
+cmake --build "$dir"
+ctest --test-dir "$dir" --output-on-failure -j2
