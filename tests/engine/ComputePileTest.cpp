@@ -153,7 +153,9 @@ TEST(ComputePileTest, OverflowEndsTheCalculation) {
 // locale with a comma must change nothing.
 TEST(ComputePileTest, SameAnswersUnderACommaProcessLocale) {
     const char* found = nullptr;
-    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "ru_RU.UTF-8", "de_DE.utf8"}) {
+    // glibc's names, then the one Windows' C runtime knows.
+    for (const char* name :
+         {"de_DE.UTF-8", "fr_FR.UTF-8", "ru_RU.UTF-8", "de_DE.utf8", "German_Germany.1252"}) {
         if (std::setlocale(LC_ALL, name) != nullptr) {
             found = name;
             break;
