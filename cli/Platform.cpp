@@ -4,8 +4,11 @@
 #include <string>
 
 #ifdef _WIN32
-#include <shellapi.h>
+// <windows.h> first: <shellapi.h> needs its declarations.
 #include <windows.h>
+
+#include <shellapi.h>
+
 #include "report/CodePage.h"
 #endif
 
