@@ -1,0 +1,188 @@
+#include "cli/Commands.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/ExitStatus.h"
+#include "report/CodePage.h"
+#include "report/DisplayWidth.h"
+#include "tests/schedule/ScheduleTestSupport.h"
+
+namespace rokal {
+namespace {
+
+using test::ReadBytes;
+using test::TempFolder;
+using test::WriteBytes;
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome Pile(CliRequest request) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunPile(request, out, err);
+    return {status, out.str(), err.str()};
+}
+
+Outcome ScheduleCommand(CliRequest request) {
+    if (request.command == CliRequest::Command::Pile) {
+        request.command = CliRequest::Command::Check;
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunSchedule(request, out, err);
+    return {status, out.str(), err.str()};
+}
+
+CliRequest PileRequest(const char* d, const char* hr, const char* frk) {
+    CliRequest request;
+    request.d = d;
+    request.hr = hr;
+    request.frk = frk;
+    return request;
+}
+
+const std::string kExample = std::string(ROKAL_SOURCE_DIR) + "/examples/piles.csv";
+
+TEST(PileCommand, PrintsTheResultsAsTheWindowWritesThem) {
+    CliRequest request = PileRequest("1000", "1.5d", "25");
+    request.nk = "9000";
+    request.n = "8000";
+    request.mode = PrecisionMode::TwoDecimals;
+    const Outcome run = Pile(request);
+    EXPECT_EQ(run.status, kExitRowFailed);
+    EXPECT_EQ(run.out,
+              "岩石类别  较软岩\n"
+              "ζr        0.9250\n"
+              "Ra        9081.17 kN\n"
+              "Rc        7861.84 kN\n"
+              "Ra>=Nk    满足（富余 0.9%）\n"
+              "Rc>=N     不满足（富余 -1.7%）\n");
+    EXPECT_EQ(run.err, "Rc≥N 不满足\n");
+
+    const Outcome capped = Pile(PileRequest("1000", "9d", "10"));
+    EXPECT_EQ(capped.status, kExitAllPass);
+    EXPECT_NE(capped.out.find("注：嵌岩深度超过ζr表的上限"), std::string::npos);
+}
+
+TEST(PileCommand, NamesEachInputErrorWithStatusOne) {
+    CliRequest request = PileRequest("-1", "abc", "25");
+    request.process = "人工挖孔";
+    const Outcome run = Pile(request);
+    EXPECT_EQ(run.status, kExitRowFailed);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "桩径：桩身直径数据有错\n"
+              "嵌岩深度：嵌岩深度数据有错\n"
+              "工艺：成桩工艺有错，应为干作业、泥浆护壁、后注浆或水下\n");
+    request.json = true;
+    EXPECT_NE(Pile(request).out.find("\"computed\": false"), std::string::npos);
+}
+
+TEST(ScheduleCommand, PrintsAnAlignedSummaryThatFitsOneHundredColumns) {
+    CliRequest request;
+    request.file = kExample;
+    const Outcome run = ScheduleCommand(request);
+    EXPECT_EQ(run.status, kExitRowFailed);
+    EXPECT_EQ(
+        run.out,
+        "桩号  岩石类别      ζr  Ra(kN)  Nk(kN)  Ra>=Nk         Rc(kN)  N(kN)  Rc>=N\n"
+        "-----------------------------------------------------------------------------------\n"
+        "ZH1   软岩      1.0650    3212    2500  满足 +28.5%      5032   3500  满足 +43.8%\n"
+        "ZH2   较软岩    0.9933    9752    6500  满足 +50.0%      7862   7000  满足 +12.3%\n"
+        "ZH3   较软岩    0.9250    9081    9500  不满足 -4.4%     7862   7500  满足 +4.8%\n"
+        "ZH4   较硬岩    1.0800   21375   14000  满足 +52.7%     13221  12500  满足 +5.8%\n"
+        "ZH5   软岩      1.1952    5407    9800  不满足 -44.8%   11321\n"
+        "ZH6   较软岩    1.2800   17734   15000  满足 +18.2%     13208  16000  不满足 -17.5%\n"
+        "ZH7   较硬岩    1.2480   12546   12000  满足 +4.6%       5032   4800  满足 +4.8%\n"
+        "桩表共 7 根桩：4 根计算完成且验算满足，3 根验算不满足\n");
+    EXPECT_EQ(run.err,
+              "第4行 ZH3：Ra≥Nk 不满足：Ra 9081 kN < Nk 9500 kN\n"
+              "第6行 ZH5：Ra≥Nk 不满足：Ra 5407 kN < Nk 9800 kN\n"
+              "第7行 ZH6：Rc≥N 不满足：Rc 13208 kN < N 16000 kN\n");
+
+    request.command = CliRequest::Command::Design;
+    std::istringstream lines(ScheduleCommand(request).out);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_LE(DisplayWidth(Utf8ToUtf16(line)), 100) << line;
+    }
+}
+
+TEST(ScheduleCommand, ShowsBadRowsInTheSummaryAndNamesThemWithTheirLines) {
+    TempFolder folder;
+    WriteBytes(folder / "piles.csv",
+               "桩号,d,hr,frk,grade,process\n"
+               "ZH1,1000,1d,25,C30,水下\n"
+               "一个非常非常长的桩号名称,abc,1d,25,C30,水下\n");
+    CliRequest request;
+    request.file = (folder / "piles.csv").u8string();
+    const Outcome run = ScheduleCommand(request);
+    EXPECT_EQ(run.status, kExitRowFailed);
+    EXPECT_NE(run.out.find("一个非常...  桩径：桩身直径数据有错\n"), std::string::npos) << run.out;
+    EXPECT_EQ(run.err, "第3行 一个非常非常长的桩号名称：桩径：桩身直径数据有错\n");
+}
+
+TEST(ScheduleCommand, WritesEveryNamedOutputWhole) {
+    TempFolder folder;
+    CliRequest request;
+    request.file = kExample;
+    request.resultsCsv = (folder / "结果.csv").u8string();
+    request.resultsJson = (folder / "结果.json").u8string();
+    request.textBook = (folder / "文本.txt").u8string();
+    request.tableBook = (folder / "表格.txt").u8string();
+    request.timeText = "2022/12/28 09:05:03";
+    const Outcome run = ScheduleCommand(request);
+    EXPECT_EQ(run.status, kExitRowFailed);
+    EXPECT_EQ(run.out, "桩表共 7 根桩：4 根计算完成且验算满足，3 根验算不满足\n");
+    EXPECT_EQ(ReadBytes(folder / "结果.csv").substr(0, 9), "\xEF\xBB\xBF桩号");
+    EXPECT_EQ(ReadBytes(folder / "结果.json").substr(0, 1), "{");
+    const std::string table = ReadBytes(folder / "表格.txt");
+    EXPECT_NE(table.find(EncodeToSystemCodePage(u"计算时间：2022/12/28 09:05:03")),
+              std::string::npos);
+    EXPECT_FALSE(IsValidUtf8(table)) << "GBK unless told otherwise";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 4);
+}
+
+TEST(ScheduleCommand, LeavesEarlierFilesAsTheyWereWhenItCannotGoOn) {
+    TempFolder folder;
+    WriteBytes(folder / "结果.csv", "earlier");
+    CliRequest request;
+    request.file = (folder / "缺少.csv").u8string();
+    request.resultsCsv = (folder / "结果.csv").u8string();
+    Outcome run = ScheduleCommand(request);
+    EXPECT_EQ(run.status, kExitUnusable);
+    EXPECT_EQ(ReadBytes(folder / "结果.csv"), "earlier");
+
+    request.file = kExample;
+    request.resultsCsv = (folder / "缺少" / "结果.csv").u8string();
+    run = ScheduleCommand(request);
+    EXPECT_EQ(run.status, kExitUnusable);
+    EXPECT_NE(run.err.find("无法保存文件"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folder / "缺少"));
+
+    WriteBytes(folder / "empty.csv", "d,hr,frk,grade,process\r\n\r\n");
+    request.file = (folder / "empty.csv").u8string();
+    request.resultsCsv.clear();
+    run = ScheduleCommand(request);
+    EXPECT_EQ(run.status, kExitUnusable);
+    EXPECT_NE(run.err.find("桩表中没有桩"), std::string::npos);
+}
+
+TEST(ScheduleCommand, WritesNoBookWhenNoPileWasComputed) {
+    TempFolder folder;
+    WriteBytes(folder / "bad.csv", "d,hr,frk,grade,process\n0,1d,25,C30,水下\n");
+    CliRequest request;
+    request.file = (folder / "bad.csv").u8string();
+    request.tableBook = (folder / "表格.txt").u8string();
+    const Outcome run = ScheduleCommand(request);
+    EXPECT_EQ(run.status, kExitRowFailed);
+    EXPECT_FALSE(std::filesystem::exists(folder / "表格.txt"));
+}
+
+}  // namespace
+}  // namespace rokal
