@@ -35,6 +35,12 @@ void CellLinePainter::Draw(QPainter& painter, std::u16string_view line, double l
         const int cells = pair ? 2 : CellsOf(QChar(line[at]));
         const char32_t code =
             pair ? QChar::surrogateToUcs4(line[at], line[at + 1]) : char32_t(line[at]);
+        if (line[at] == u' ') {
+            // A space leaves its cell empty: readers of the PDF take the gap for it.
+            x += cell_;
+            ++at;
+            continue;
+        }
         quint32 glyph = 0;
         int found = 1;
         const QChar units16[2] = {QChar(line[at]), pair ? QChar(line[at + 1]) : QChar()};
