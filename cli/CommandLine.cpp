@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -115,6 +116,17 @@ void AddScheduleOptions(CLI::App& command, CliRequest& request, RawOptions& raw)
     }
 }
 
+// The calculation time stands on one line of each book.
+bool IsUsableTimeText(const std::u16string& text) {
+    constexpr std::size_t kMaxTimeText = 64;
+    if (text.size() > kMaxTimeText) {
+        return false;
+    }
+    return std::none_of(text.begin(), text.end(), [](char16_t c) {
+        return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
+    });
+}
+
 [[noreturn]] void Unusable(const std::string& message) {
     throw CLI::ValidationError(message);
 }
@@ -144,6 +156,9 @@ void ReadRawOptions(const RawOptions& raw, char16_t localeSeparator, CliRequest&
         Unusable("--book-encoding 应为 gbk 或 utf8");
     }
     request.bookEncoding = *encoding;
+    if (!IsUsableTimeText(Utf8ToUtf16(request.timeText))) {
+        Unusable("--time 应为一行不超过64个字符的文字");
+    }
 }
 
 bool AnyPileOption(const CLI::App& app) {

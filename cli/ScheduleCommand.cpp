@@ -8,6 +8,7 @@
 #include "cli/FileSync.h"
 #include "cli/Platform.h"
 #include "cli/Summary.h"
+#include "cli/TextTable.h"
 #include "report/CodePage.h"
 #include "report/ReportFile.h"
 #include "schedule/CalcTime.h"
@@ -33,12 +34,13 @@ std::string LoadText(const ScheduleRun& run, std::size_t i, ScheduleColumn colum
     std::u16string text = run.schedule.rows[i].Cell(column);
     text.erase(0, text.find_first_not_of(u' '));
     text.erase(text.find_last_not_of(u' ') + 1);
-    return Utf16ToUtf8(text);
+    return Utf16ToUtf8(TerminalSafe(text));
 }
 
 std::string RowName(const ScheduleRun& run, std::size_t i) {
     const ScheduleRow& row = run.schedule.rows[i];
-    return "第" + std::to_string(row.line) + "行 " + Utf16ToUtf8(RowMark(row, i)) + "：";
+    return "第" + std::to_string(row.line) + "行 " + Utf16ToUtf8(TerminalSafe(RowMark(row, i))) +
+           "：";
 }
 
 // Names every row that could not be computed or fails a check; returns how many.
@@ -134,6 +136,44 @@ bool WriteFiles(const std::vector<PendingFile>& files, const CliRequest& request
     return written;
 }
 
+std::vector<std::string> OutputNames(const CliRequest& request) {
+    std::vector<std::string> names;
+    for (const std::string* name :
+         {&request.resultsCsv, &request.resultsJson, &request.textBook, &request.tableBook}) {
+        if (!name->empty() && *name != kStandardOutput) {
+            names.push_back(*name);
+        }
+    }
+    return names;
+}
+
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    if (std::filesystem::equivalent(a, b, ec)) {
+        return true;
+    }
+    return std::filesystem::absolute(a, ec).lexically_normal() ==
+           std::filesystem::absolute(b, ec).lexically_normal();
+}
+
+// An output may not overwrite the schedule itself or another output of the run.
+bool OutputNamesUsable(const CliRequest& request, std::ostream& err) {
+    const std::vector<std::string> names = OutputNames(request);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (SameFile(PathFromUtf8(names[i]), PathFromUtf8(request.file))) {
+            err << "输出文件 " << names[i] << " 就是桩表文件本身，未做任何写入\n";
+            return false;
+        }
+        for (std::size_t j = 0; j < i; ++j) {
+            if (SameFile(PathFromUtf8(names[i]), PathFromUtf8(names[j]))) {
+                err << "两个输出都写到 " << names[i] << "，未做任何写入\n";
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 bool WritesToStandardOutput(const CliRequest& request) {
     return request.resultsCsv == kStandardOutput || request.resultsJson == kStandardOutput;
 }
@@ -165,6 +205,9 @@ ScheduleRun ComputeRun(Schedule schedule, const CliRequest& request) {
 }  // namespace
 
 int RunSchedule(const CliRequest& request, std::ostream& out, std::ostream& err) {
+    if (!OutputNamesUsable(request, err)) {
+        return kExitUnusable;
+    }
     Schedule schedule;
     try {
         schedule = ReadScheduleFile(PathFromUtf8(request.file));

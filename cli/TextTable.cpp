@@ -19,6 +19,15 @@ std::u16string TrimRight(std::u16string text) {
 
 }  // namespace
 
+std::u16string TerminalSafe(std::u16string text) {
+    for (char16_t& c : text) {
+        if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029) {
+            c = u'?';
+        }
+    }
+    return text;
+}
+
 std::u16string CutToWidth(const std::u16string& text, int width) {
     if (DisplayWidth(text) <= width) {
         return text;
@@ -42,11 +51,14 @@ std::u16string CutToWidth(const std::u16string& text, int width) {
 
 void TextTable::AddRow(std::vector<std::u16string> cells) {
     cells.resize(columns_.size());
+    for (std::u16string& cell : cells) {
+        cell = TerminalSafe(std::move(cell));
+    }
     rows_.push_back({std::move(cells), false});
 }
 
 void TextTable::AddSpanRow(std::u16string first, std::u16string rest) {
-    rows_.push_back({{std::move(first), std::move(rest)}, true});
+    rows_.push_back({{TerminalSafe(std::move(first)), TerminalSafe(std::move(rest))}, true});
 }
 
 Lines TextTable::Render(int maxWidth) const {

@@ -36,6 +36,11 @@ class TextTable {
     std::vector<Row> rows_;
 };
 
+// The text with every control character (C0, DEL, C1, line and paragraph
+// separators) shown as "?", so that a cell cannot move the cursor or recolour a
+// terminal.
+std::u16string TerminalSafe(std::u16string text);
+
 // The text cut to at most width display columns, ending in "..." when it was cut.
 std::u16string CutToWidth(const std::u16string& text, int width);
 

@@ -118,12 +118,14 @@ TEST(ScheduleCommand, ShowsBadRowsInTheSummaryAndNamesThemWithTheirLines) {
     WriteBytes(folder / "piles.csv",
                "桩号,d,hr,frk,grade,process\n"
                "ZH1,1000,1d,25,C30,水下\n"
-               "一个非常非常长的桩号名称,abc,1d,25,C30,水下\n");
+               "一个非常非常长的桩号名称,abc,1d,25,C30,水下\n"
+               "\x1b[31m,1000,1d,25,C30,水下\n");
     CliRequest request;
     request.file = (folder / "piles.csv").u8string();
     const Outcome run = ScheduleCommand(request);
     EXPECT_EQ(run.status, kExitRowFailed);
     EXPECT_NE(run.out.find("一个非常...  桩径：桩身直径数据有错\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\n?[31m  "), std::string::npos) << "no escape reaches the terminal";
     EXPECT_EQ(run.err, "第3行 一个非常非常长的桩号名称：桩径：桩身直径数据有错\n");
 }
 
@@ -164,6 +166,19 @@ TEST(ScheduleCommand, LeavesEarlierFilesAsTheyWereWhenItCannotGoOn) {
     EXPECT_EQ(run.status, kExitUnusable);
     EXPECT_NE(run.err.find("无法保存文件"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(folder / "缺少"));
+
+    WriteBytes(folder / "piles.csv", ReadBytes(kExample));
+    request.file = (folder / "piles.csv").u8string();
+    for (const std::string& output : {request.file, (folder / "." / "piles.csv").u8string()}) {
+        request.resultsCsv = output;
+        EXPECT_EQ(ScheduleCommand(request).status, kExitUnusable);
+        EXPECT_EQ(ReadBytes(folder / "piles.csv"), ReadBytes(kExample));
+    }
+    request.resultsCsv = (folder / "r.csv").u8string();
+    request.resultsJson = request.resultsCsv;
+    EXPECT_EQ(ScheduleCommand(request).status, kExitUnusable);
+    EXPECT_FALSE(std::filesystem::exists(folder / "r.csv"));
+    request.resultsJson.clear();
 
     WriteBytes(folder / "empty.csv", "d,hr,frk,grade,process\r\n\r\n");
     request.file = (folder / "empty.csv").u8string();
