@@ -30,12 +30,12 @@ TMPK_FRM_KELD1* gMainWindow = nullptr;
 const QColor kBlack = QColor::fromRgba(0xFF000000);
 const QColor kRed = QColor::fromRgba(0xFFFF0000);
 
-// True when the whole text is a number that the check accepts. A number beyond a
-// double's range is as wrong as one that is no number at all.
+// True when the whole text is a number that the check accepts. d and frk are read
+// with "." whatever the locale, exactly as the compute reads them. A number beyond
+// a double's range is as wrong as one that is no number at all.
 bool PassesCheck(const QString& text, bool zeroPasses) {
     try {
-        const std::optional<double> value =
-            rokal::ReadStrictNumber(text.toStdU16String(), rokal::DecimalSeparator());
+        const std::optional<double> value = rokal::ReadStrictNumber(text.toStdU16String(), u'.');
         return value && (zeroPasses ? *value >= 0 : *value > 0);
     } catch (const rokal::FloatingPointOverflow&) {
         return false;

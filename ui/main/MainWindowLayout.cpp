@@ -7,6 +7,7 @@
 #include <QSlider>
 
 #include "ui/main/MPK_PAS_KELD1.h"
+#include "ui/platform/Locale.h"
 #include "ui/widgets/LogoStrip.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/ReportView.h"
@@ -93,9 +94,16 @@ QStringList DiameterItems() {
     return items;
 }
 
+// hr is read with the locale's decimal separator, so the offered multiples of d
+// are written with it ("1,5d" under a comma locale).
 QStringList HrItems() {
-    return {"1.0d", "1.5d", "2.0d", "2.5d", "3.0d", "3.5d",
-            "4.0d", "1000", "1500", "2000", "2500", "3000"};
+    QStringList items = {"1.0d", "1.5d", "2.0d", "2.5d", "3.0d", "3.5d",
+                         "4.0d", "1000", "1500", "2000", "2500", "3000"};
+    const QChar separator(rokal::DecimalSeparator());
+    for (QString& item : items) {
+        item.replace(u'.', separator);
+    }
+    return items;
 }
 
 // The item texts of an enumeration, in its order.
