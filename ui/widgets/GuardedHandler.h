@@ -1,6 +1,7 @@
 #pragma once
 
 #include <exception>
+#include <new>
 
 #include "ui/widgets/MessageBoxes.h"
 
@@ -9,14 +10,18 @@ namespace rokal {
 // The application's general error report: a failure that escapes an event
 // handler is shown with its message, the handler ends and the program goes on.
 // No exception may cross Qt's event loop, so every handler body runs in here.
+// Running out of memory is caught first and shown with a message that needs no
+// memory of its own; nothing leaves this function, whatever the report meets.
 template <typename Body>
-void RunGuarded(Body&& body) {
+void RunGuarded(Body&& body) noexcept {
     try {
         body();
+    } catch (const std::bad_alloc&) {
+        ShowOutOfMemory();
     } catch (const std::exception& e) {
-        ShowMessage(MessageKind::Error, QString::fromUtf8(e.what()));
+        ShowFailure(e.what());
     } catch (...) {
-        ShowMessage(MessageKind::Error, QStringLiteral("未知错误"));
+        ShowFailure(nullptr);
     }
 }
 
