@@ -193,6 +193,8 @@ std::variant<CliRequest, int> ParseCommandLine(const std::vector<std::string>& a
     CLI::App app(kDescription, "rokal-cli");
     app.footer(kFooter);
     app.fallthrough();
+    // A path starting with "/" is a file name on Windows too, never an option.
+    app.allow_windows_style_options(false);
     app.require_subcommand(0, 1);
     app.set_version_flag("--version", std::string("rokal-cli ") + kFileVersion, "显示版本并退出");
     app.set_help_flag("-h,--help", "显示本帮助并退出");
