@@ -16,8 +16,8 @@ constexpr std::int64_t kMaxStepMillimetres = 1000000 * kThousand;
 // Beyond this many steps to the table's end a proposal is not worth giving: the
 // step is finer than a double tells apart in the pile's depth.
 constexpr double kMaxSteps = 1e15;
-// Keeps k x step in thousandths well inside a 64-bit integer.
-constexpr double kMaxThousandths = 1e18;
+// Keeps k x step in thousandths an integer that a double holds exactly (2^53).
+constexpr double kMaxThousandths = 9007199254740992.0;
 constexpr double kSoftRockLimit = 15;  // MPa; the table runs to hr/d = 8 up to here
 
 bool IsSpace(char16_t c) {
@@ -93,6 +93,16 @@ double RaWithDepthText(const PileInput& base, const std::u16string& hrText, char
     return -1;
 }
 
+// Ra in kN of the row's pile with a socket depth of hr mm, in the engine's own
+// order of operations, so that equal depths give equal Ra.
+double RaAtDepth(const RowResult& row, double hr) {
+    const PileResult& pile = *row.pile;
+    const double d = pile.d;
+    const ZetaROutcome zeta = ComputeZetaR(pile.frk, d, hr, row.input.process);
+    const double qrk = (kPi * d * d / 4) * (zeta.zetaR * pile.frk) / 1000;
+    return qrk / pile.k;
+}
+
 struct DepthSearch {
     const RowResult& row;
     DepthStep step;
@@ -102,7 +112,16 @@ struct DepthSearch {
         const std::u16string number = DecimalText(k * step.thousandths, separator);
         return step.unit == DepthStep::Unit::TimesD ? number + u'd' : number;
     }
+    // Ra as ComputePile gives it for Text(k).
     double Ra(std::int64_t k) const { return RaWithDepthText(row.input, Text(k), separator); }
+    // The same without writing and reading the text: the text's number is
+    // (k x thousandths) / 1000 correctly rounded, exactly what this division gives
+    // while the numerator is below 2^53, and the engine multiplies it by d for a
+    // multiple of d.
+    double QuickRa(std::int64_t k) const {
+        const double value = static_cast<double>(k * step.thousandths) / kThousand;
+        return RaAtDepth(row, step.unit == DepthStep::Unit::TimesD ? value * row.pile->d : value);
+    }
     double HrOverD(std::int64_t k) const {
         const double factor = static_cast<double>(k * step.thousandths) / kThousand;
         return step.unit == DepthStep::Unit::TimesD ? factor : factor / row.pile->d;
@@ -115,12 +134,25 @@ struct DepthSearch {
                 ? end * kThousand / static_cast<double>(step.thousandths)
                 : end * row.pile->d * kThousand / static_cast<double>(step.thousandths);
         if (!(endInSteps <= kMaxSteps) ||
-            endInSteps * static_cast<double>(step.thousandths) > kMaxThousandths) {
+            (std::ceil(endInSteps) + 1) * static_cast<double>(step.thousandths) > kMaxThousandths) {
             return -1;
         }
         return static_cast<std::int64_t>(std::ceil(endInSteps));
     }
 };
+
+// The first step in [0, last] whose Ra reaches nk, given that Ra(last) does; Ra
+// never falls as the depth grows.
+template <typename RaOf>
+std::int64_t FirstStepReaching(double nk, std::int64_t last, RaOf ra) {
+    std::int64_t lo = -1;  // Ra(lo) < nk once lo has moved
+    std::int64_t hi = last;
+    while (hi - lo > 1) {
+        const std::int64_t mid = lo + (hi - lo) / 2;
+        (ra(mid) >= nk ? hi : lo) = mid;
+    }
+    return hi;
+}
 
 std::optional<DepthProposal> ProposeDepth(const DepthSearch& search, double nk) {
     const std::int64_t last = search.StepsToEnd();
@@ -135,23 +167,18 @@ std::optional<DepthProposal> ProposeDepth(const DepthSearch& search, double nk) 
         proposal.ra = deepest;
         return proposal;
     }
-    // Ra(hi) >= nk throughout; Ra(lo) < nk once lo has moved.
-    std::int64_t lo = -1;
-    std::int64_t hi = last;
-    double raAtHi = deepest;
-    while (hi - lo > 1) {
-        const std::int64_t mid = lo + (hi - lo) / 2;
-        const double ra = search.Ra(mid);
-        if (ra >= nk) {
-            hi = mid;
-            raAtHi = ra;
-        } else {
-            lo = mid;
-        }
+    // The search runs on the quick Ra; the engine itself confirms the answer
+    // through the texts, and decides alone should the two ever differ.
+    const auto slow = [&](std::int64_t k) { return search.Ra(k); };
+    std::int64_t k = FirstStepReaching(nk, last, [&](std::int64_t i) { return search.QuickRa(i); });
+    double ra = search.Ra(k);
+    if (ra < nk || (k > 0 && search.Ra(k - 1) >= nk)) {
+        k = FirstStepReaching(nk, last, slow);
+        ra = search.Ra(k);
     }
-    proposal.hrText = search.Text(hi);
-    proposal.hrOverD = search.HrOverD(hi);
-    proposal.ra = raAtHi;
+    proposal.hrText = search.Text(k);
+    proposal.hrOverD = search.HrOverD(k);
+    proposal.ra = ra;
     return proposal;
 }
 
@@ -219,12 +246,7 @@ double SocketTableEnd(double frk) {
 }
 
 double RaAtDepthRatio(const RowResult& row, double hrOverD) {
-    const PileResult& pile = *row.pile;
-    const double d = pile.d;
-    const ZetaROutcome zeta = ComputeZetaR(pile.frk, d, hrOverD * d, row.input.process);
-    // The engine's own order of operations, so that equal depths give equal Ra.
-    const double qrk = (kPi * d * d / 4) * (zeta.zetaR * pile.frk) / 1000;
-    return qrk / pile.k;
+    return RaAtDepth(row, hrOverD * row.pile->d);
 }
 
 RowDesign DesignRow(const RowResult& row, DepthStep step, char16_t decimalSeparator) {

@@ -37,14 +37,18 @@ std::u16string ErrorsText(const std::vector<CellError>& errors) {
     return text;
 }
 
-void AppendLine(std::u16string& out, const std::vector<std::u16string>& fields) {
+// One record, converted to UTF-8 as it is added, so that no second copy of the
+// whole file is ever held as UTF-16.
+void AppendLine(std::string& out, const std::vector<std::u16string>& fields, std::u16string& line) {
+    line.clear();
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) {
-            out += u',';
+            line += u',';
         }
-        out += CsvField(fields[i]);
+        line += CsvField(fields[i]);
     }
-    out += u"\r\n";
+    line += u"\r\n";
+    out += Utf16ToUtf8(line);
 }
 
 }  // namespace
@@ -75,13 +79,16 @@ RowResultTexts FormatRowResult(const RowResult& result, const RowDesign& design,
 std::string ResultsToCsv(const Schedule& schedule, const std::vector<RowResult>& results,
                          const std::vector<RowDesign>& designs, PrecisionMode mode,
                          char16_t decimalSeparator) {
-    std::u16string text;
+    constexpr std::size_t kTypicalRowBytes = 120;
+    std::string text(kUtf8Bom);
+    text.reserve((schedule.rows.size() + 1) * kTypicalRowBytes);
+    std::u16string line;
     std::vector<std::u16string> fields;
     for (int i = 0; i < kScheduleColumnCount; ++i) {
         fields.push_back(ScheduleColumnName(static_cast<ScheduleColumn>(i)));
     }
     fields.insert(fields.end(), kResultHeaders.begin(), kResultHeaders.end());
-    AppendLine(text, fields);
+    AppendLine(text, fields, line);
     for (std::size_t i = 0; i < schedule.rows.size() && i < results.size(); ++i) {
         const ScheduleRow& row = schedule.rows[i];
         static const RowDesign kNoDesign;
@@ -94,9 +101,9 @@ std::string ResultsToCsv(const Schedule& schedule, const std::vector<RowResult>&
               &t.rcMargin, &t.depthProposal, &t.gradeProposal, &t.errors}) {
             fields.push_back(std::move(*value));
         }
-        AppendLine(text, fields);
+        AppendLine(text, fields, line);
     }
-    return std::string(kUtf8Bom) + Utf16ToUtf8(text);
+    return text;
 }
 
 }  // namespace rokal

@@ -170,6 +170,35 @@ std::string ReadWholeFile(const fs::path& path) {
     return bytes;
 }
 
+// The decoded text of a schedule file.
+Schedule ParseScheduleText(std::u16string_view text) {
+    if (text.find(u'\0') != std::u16string::npos) {
+        Fail("这不是文本文件");
+    }
+    CsvReader reader(text, FindCsvDelimiter(text));
+    Schedule schedule;
+    // A record a line is the common case; held once, never regrown.
+    schedule.rows.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), u'\n')));
+    std::optional<ColumnMap> map;
+    while (std::optional<CsvRecord> record = reader.Next()) {
+        if (IsBlankRecord(*record)) {
+            continue;
+        }
+        if (!map) {
+            map = MapHeader(record->fields, schedule);
+        } else {
+            schedule.rows.push_back(MakeRow(*record, *map));
+        }
+    }
+    if (reader.UnclosedQuoteLine() != 0) {
+        Fail("第" + std::to_string(reader.UnclosedQuoteLine()) + "行的引号没有闭合");
+    }
+    if (!map) {
+        Fail("桩表是空的：没有表头行");
+    }
+    return schedule;
+}
+
 }  // namespace
 
 std::u16string DecodeScheduleText(std::string_view bytes, TextEncoding* found) {
@@ -194,36 +223,17 @@ std::u16string DecodeScheduleText(std::string_view bytes, TextEncoding* found) {
 }
 
 Schedule ParseSchedule(std::string_view bytes) {
-    const std::u16string text = DecodeScheduleText(bytes);
-    if (text.find(u'\0') != std::u16string::npos) {
-        Fail("这不是文本文件");
-    }
-    CsvReader reader(text, FindCsvDelimiter(text));
-    Schedule schedule;
-    std::optional<ColumnMap> map;
-    while (std::optional<CsvRecord> record = reader.Next()) {
-        if (IsBlankRecord(*record)) {
-            continue;
-        }
-        if (!map) {
-            map = MapHeader(record->fields, schedule);
-        } else {
-            schedule.rows.push_back(MakeRow(*record, *map));
-        }
-    }
-    if (reader.UnclosedQuoteLine() != 0) {
-        Fail("第" + std::to_string(reader.UnclosedQuoteLine()) + "行的引号没有闭合");
-    }
-    if (!map) {
-        Fail("桩表是空的：没有表头行");
-    }
-    return schedule;
+    return ParseScheduleText(DecodeScheduleText(bytes));
 }
 
 Schedule ReadScheduleFile(const fs::path& path) {
-    const std::string bytes = ReadWholeFile(path);
+    std::u16string text;
+    {
+        const std::string bytes = ReadWholeFile(path);
+        text = DecodeScheduleText(bytes);
+    }
     try {
-        return ParseSchedule(bytes);
+        return ParseScheduleText(text);
     } catch (const ScheduleFileError& error) {
         Fail(path.u8string() + "：" + error.what());
     }
