@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
 #include <variant>
 
 #include "engine/NumberReading.h"
@@ -14,6 +13,7 @@
 #include "ui/widgets/GuardedHandler.h"
 #include "ui/about/MPK_BRV_PAS_CopyRight.h"
 #include "ui/main/ReportViews.h"
+#include "ui/main/WindowPlacement.h"
 #include "ui/platform/Locale.h"
 #include "ui/widgets/LogoStrip.h"
 #include "ui/widgets/Look.h"
@@ -46,20 +46,13 @@ QString ErrorMessage(InputErrorKind kind) {
     return QString::fromStdU16String(rokal::MakeInputError(kind).message);
 }
 
-void CentreOnScreen(QWidget* window) {
-    if (const QScreen* screen = window->screen()) {
-        const QRect area = screen->availableGeometry();
-        window->move(area.center() - window->rect().center());
-    }
-}
-
 }  // namespace
 
 TMPK_FRM_KELD1::TMPK_FRM_KELD1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setWindowTitle(QStringLiteral("Rokal (DBJ52/45-2018)"));
     BuildLayout();
-    CentreOnScreen(this);
+    rokal::PlaceOnScreen(this);
     FormCreate();
 }
 
