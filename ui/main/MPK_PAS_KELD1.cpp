@@ -52,6 +52,7 @@ TMPK_FRM_KELD1::TMPK_FRM_KELD1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setWindowTitle(QStringLiteral("Rokal (DBJ52/45-2018)"));
     BuildLayout();
+    BuildPrintActions();
     rokal::PlaceOnScreen(this);
     FormCreate();
 }

@@ -12,6 +12,7 @@
 #include "report/ReportLog.h"
 #include "ui/platform/PermissionService.h"
 
+class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -21,6 +22,7 @@ class TMPK_BRV_FRM_CopyRight;
 
 namespace rokal {
 class LogoStrip;
+struct PrintBook;
 class ReportView;
 class ReportViews;
 class RoundedButton;
@@ -97,6 +99,10 @@ class TMPK_FRM_KELD1 : public QWidget {
     void cbt_PageBookClick();
     void cbt_sanchuClick();
     void cbt_SaveClick();
+    // MainWindowPrint.cpp: "导出PDF…", "打印预览…" and "打印…" of the shown form.
+    void ExportPdfClick();
+    void PrintPreviewClick();
+    void PrintClick();
 
     // Answers of the permission service to the save's request.
     void SaveReportPermissionResult(const QStringList& permissions,
@@ -141,10 +147,19 @@ class TMPK_FRM_KELD1 : public QWidget {
     void SaveShownReport();
     void SaveShownDocument();
 
+    // MainWindowPrint.cpp
+    void BuildPrintActions();
+    void UpdatePrintActions();
+    rokal::PrintBook ShownPrintBook() const;
+    void ExportShownPdf();
+    void PrintShownBook();
+    void PreviewShownBook();
+
     QString FPermissionReadExternalStorage;
     QString FPermissionWriteExternalStorage;
 
     rokal::ReportLog log_;
     std::unique_ptr<rokal::ReportViews> views_;
     std::unique_ptr<TMPK_BRV_FRM_CopyRight> copyRight_;
+    QList<QAction*> printActions_;
 };

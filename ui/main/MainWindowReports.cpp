@@ -23,6 +23,7 @@ void TMPK_FRM_KELD1::ApplyLogState() {
     const bool textShown = log_.Shown() == rokal::ReportDocument::Text;
     meo_jisuanjieguo_Doc->setVisible(textShown);
     meo_jisuanjieguo_Xls->setVisible(!textShown);
+    UpdatePrintActions();
 }
 
 void TMPK_FRM_KELD1::tcb_meoFontSizeChange() {

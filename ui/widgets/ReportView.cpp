@@ -405,6 +405,10 @@ void ReportView::contextMenuEvent(QContextMenuEvent* event) {
     QAction* all = menu.addAction(QStringLiteral("全选"), this, &ReportView::SelectAll);
     all->setShortcut(QKeySequence::SelectAll);
     all->setEnabled(count_ > 0);
+    if (!menuActions_.isEmpty()) {
+        menu.addSeparator();
+        menu.addActions(menuActions_);
+    }
     menu.exec(event->globalPos());
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractScrollArea>
 #include <QFont>
+#include <QList>
 #include <string>
 #include <utility>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "ui/widgets/ReportCaret.h"
 #include "ui/widgets/ReportLinePainter.h"
 
+class QAction;
 class QPainter;
 
 namespace rokal {
@@ -44,6 +46,9 @@ class ReportView : public QAbstractScrollArea {
     void SelectAll();
     // The selection as plain text to the clipboard; nothing without a selection.
     void Copy() const;
+    // Actions of the window that the context menu offers below "复制" and "全选";
+    // the window keeps them and outlives the view.
+    void SetMenuActions(const QList<QAction*>& actions) { menuActions_ = actions; }
 
     // Text size in points; any real value.
     void SetTextSize(double points);
@@ -90,6 +95,7 @@ class ReportView : public QAbstractScrollArea {
     int widestCells_ = 0;
     Selection selection_;
     ReportLinePainter glyphs_;
+    QList<QAction*> menuActions_;
 };
 
 // The report font: a Chinese character takes exactly two Latin cells.
