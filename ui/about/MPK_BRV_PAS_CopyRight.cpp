@@ -95,8 +95,14 @@ void ShowAtRest(QWidget* link, QRgb colour) {
 
 }  // namespace
 
-TMPK_BRV_FRM_CopyRight::TMPK_BRV_FRM_CopyRight(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+// A title bar with only a close button. Qt states a frame without any button in
+// the functions of the X11 window manager hints alone, which many window managers
+// ignore and then draw minimise and maximise; asking for the close button makes it
+// state the decorations as well, and these leave both out.
+constexpr Qt::WindowFlags kFrame =
+    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
+TMPK_BRV_FRM_CopyRight::TMPK_BRV_FRM_CopyRight(QWidget* parent) : QWidget(parent, kFrame) {
     setWindowTitle(QStringLiteral("关于"));
     setFixedSize(kDesignSize);
     // The window lives for the whole run but must not keep the program alive once

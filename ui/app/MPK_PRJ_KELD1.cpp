@@ -1,10 +1,19 @@
 // The program start: one main window and the event loop.
 #include <QApplication>
+#include <iostream>
 
 #include "ui/app/AppIdentity.h"
+#include "ui/app/CommandLine.h"
 #include "ui/main/MPK_PAS_KELD1.h"
 
 int main(int argc, char* argv[]) {
+    // --help and --version answer before Qt looks for a display.
+    const rokal::AppCommandLine command = rokal::ReadAppCommandLine(argc, argv);
+    if (const std::optional<int> status =
+            rokal::AnswerWithoutWindow(command, std::cout, std::cerr)) {
+        return *status;
+    }
+
     QApplication app(argc, argv);
     rokal::ApplyApplicationIdentity(app);
 

@@ -12,6 +12,7 @@
 #include "engine/PileResult.h"
 #include "ui/widgets/GuardedHandler.h"
 #include "ui/about/MPK_BRV_PAS_CopyRight.h"
+#include "ui/main/MainWindowKeys.h"
 #include "ui/main/ReportViews.h"
 #include "ui/main/WindowPlacement.h"
 #include "ui/platform/Locale.h"
@@ -52,6 +53,7 @@ TMPK_FRM_KELD1::TMPK_FRM_KELD1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setWindowTitle(QStringLiteral("Rokal (DBJ52/45-2018)"));
     BuildLayout();
+    keys_ = std::make_unique<rokal::MainWindowKeys>(*this);
     BuildPrintActions();
     rokal::PlaceOnScreen(this);
     FormCreate();
@@ -242,6 +244,7 @@ void TMPK_FRM_KELD1::popbox_jingduChange() {
     RunGuarded([this] {
         if (!popbox_jingdu->isHidden()) {
             cbt_computeClick();
+            keys_->AfterRoundingChange();
         }
     });
 }

@@ -22,6 +22,7 @@ class TMPK_BRV_FRM_CopyRight;
 
 namespace rokal {
 class LogoStrip;
+class MainWindowKeys;
 struct PrintBook;
 class ReportView;
 class ReportViews;
@@ -113,7 +114,7 @@ class TMPK_FRM_KELD1 : public QWidget {
     // The About window, or nullptr before the first "©" click.
     TMPK_BRV_FRM_CopyRight* CopyRightWindow() const { return copyRight_.get(); }
 
-    // The track bar's scale: its integer positions are hundredths of a point.
+    // The track bar's scale: its integer positions are hundredths of a pixel.
     static constexpr int kFontSizeSteps = 100;
 
   protected:
@@ -143,7 +144,7 @@ class TMPK_FRM_KELD1 : public QWidget {
 
     // MainWindowReports.cpp
     void ApplyLogState();
-    void SetReportTextSize(double points);
+    void SetReportTextSize(double pixels);
     void SaveShownReport();
     void SaveShownDocument();
 
@@ -161,5 +162,7 @@ class TMPK_FRM_KELD1 : public QWidget {
     rokal::ReportLog log_;
     std::unique_ptr<rokal::ReportViews> views_;
     std::unique_ptr<TMPK_BRV_FRM_CopyRight> copyRight_;
+    // Keyboard and mouse; destroyed before the controls it watches.
+    std::unique_ptr<rokal::MainWindowKeys> keys_;
     QList<QAction*> printActions_;
 };

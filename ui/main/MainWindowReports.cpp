@@ -32,9 +32,9 @@ void TMPK_FRM_KELD1::tcb_meoFontSizeChange() {
     });
 }
 
-void TMPK_FRM_KELD1::SetReportTextSize(double points) {
-    meo_jisuanjieguo_Xls->SetTextSize(points);
-    meo_jisuanjieguo_Doc->SetTextSize(points);
+void TMPK_FRM_KELD1::SetReportTextSize(double pixels) {
+    meo_jisuanjieguo_Xls->SetTextSize(pixels);
+    meo_jisuanjieguo_Doc->SetTextSize(pixels);
 }
 
 void TMPK_FRM_KELD1::cbt_PageBookClick() {

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
@@ -19,12 +20,26 @@ namespace {
 
 // Blank space around the text, as a text box leaves it.
 constexpr double kMargin = 4;
+// The starting text size, that of the track bar's starting value.
+constexpr double kStartSize = 12;
 
 const ReportView::LineList kNoLines;
 
+// Qt takes a size in pixels only as a whole number; a size between two takes the
+// points that the screen draws at that many pixels.
+void SetPixelSize(QFont& font, double pixels) {
+    if (pixels == std::floor(pixels)) {
+        font.setPixelSize(static_cast<int>(pixels));
+        return;
+    }
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
+    font.setPointSizeF(pixels * 72.0 / dpi);
+}
+
 }  // namespace
 
-QFont ReportFont(double points) {
+QFont ReportFont(double pixels) {
     QFont font;
     font.setFamilies({QStringLiteral("SimHei"), QStringLiteral("Noto Sans Mono CJK SC")});
     font.setStyleHint(QFont::Monospace);
@@ -32,12 +47,15 @@ QFont ReportFont(double points) {
     // at every size, also between whole pixels.
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setWeight(QFont::Normal);
-    font.setPointSizeF(points);
+    SetPixelSize(font, pixels);
     return font;
 }
 
 ReportView::ReportView(QWidget* parent)
-    : QAbstractScrollArea(parent), lines_(&kNoLines), glyphs_(ReportFont(12)) {
+    : QAbstractScrollArea(parent),
+      lines_(&kNoLines),
+      textSize_(kStartSize),
+      glyphs_(ReportFont(kStartSize)) {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setCursor(Qt::IBeamCursor);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -48,7 +66,7 @@ ReportView::ReportView(QWidget* parent)
     setPalette(colours);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
-    setFont(ReportFont(12));
+    setFont(ReportFont(kStartSize));
     Relayout();
 }
 
@@ -139,8 +157,9 @@ void ReportView::Copy() const {
 
 // ---- Size and layout ----
 
-void ReportView::SetTextSize(double points) {
-    setFont(ReportFont(points));
+void ReportView::SetTextSize(double pixels) {
+    textSize_ = pixels;
+    setFont(ReportFont(pixels));
 }
 
 void ReportView::changeEvent(QEvent* event) {

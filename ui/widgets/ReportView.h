@@ -50,9 +50,10 @@ class ReportView : public QAbstractScrollArea {
     // the window keeps them and outlives the view.
     void SetMenuActions(const QList<QAction*>& actions) { menuActions_ = actions; }
 
-    // Text size in points; any real value.
-    void SetTextSize(double points);
-    double TextSize() const { return font().pointSizeF(); }
+    // Text size in pixels, the unit of every size in the window layouts; any real
+    // value.
+    void SetTextSize(double pixels);
+    double TextSize() const { return textSize_; }
 
     // The width of one cell, that of the font's "0".
     double CellWidth() const { return glyphs_.Cell(); }
@@ -93,12 +94,14 @@ class ReportView : public QAbstractScrollArea {
     const LineList* lines_;
     int count_ = 0;
     int widestCells_ = 0;
+    double textSize_;
     Selection selection_;
     ReportLinePainter glyphs_;
     QList<QAction*> menuActions_;
 };
 
-// The report font: a Chinese character takes exactly two Latin cells.
-QFont ReportFont(double points);
+// The report font at a size in pixels: a Chinese character takes exactly two
+// Latin cells.
+QFont ReportFont(double pixels);
 
 }  // namespace rokal
