@@ -1,6 +1,7 @@
 #include "report/TemporaryFiles.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstddef>
 #include <exception>
 #include <random>
@@ -49,7 +50,7 @@ fs::path TemporaryPathFor(const fs::path& target, std::uint64_t token) {
 }
 
 std::uint64_t RandomToken() {
-    static std::uint64_t counter = 0;
+    static std::atomic<std::uint64_t> counter{0};
     std::uint64_t token = static_cast<std::uint64_t>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count());
     token ^= ++counter * 0x9E3779B97F4A7C15ull;
