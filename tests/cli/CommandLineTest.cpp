@@ -96,7 +96,8 @@ TEST(CommandLine, ReadsAScheduleRequestWithItsOutputs) {
     EXPECT_EQ(request.mode, PrecisionMode::Hundreds);
     EXPECT_EQ(request.decimalSeparator, u',');
     EXPECT_TRUE(request.WritesFiles());
-    const CliRequest& plain = std::get<CliRequest>(Parse({"check", "a.csv"}).result);
+    const Parsed plainParsed = Parse({"check", "a.csv"});
+    const CliRequest& plain = std::get<CliRequest>(plainParsed.result);
     EXPECT_EQ(plain.command, CliRequest::Command::Check);
     EXPECT_EQ(plain.mode, PrecisionMode::Units);
     EXPECT_EQ(plain.step, kDefaultDepthStep);
