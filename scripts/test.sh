@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the test suite (with the end-to-end test
 # under Xvfb), the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and each fuzz target for a bounded time.
+# each fuzz target for a bounded time, and the Windows build's tests under wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -18,3 +18,8 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j2
 echo "== tests"
 ctest --test-dir build --output-on-failure -j2
+
+# The engine, report, schedule and rokal-cli cross-built for Windows with
+# mingw-w64 in build-win/, their tests run under wine.
+echo "== tests of the Windows build under wine"
+bash scripts/test-windows.sh
