@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "cli/ScheduleRun.h"
@@ -12,8 +13,7 @@ class App;
 namespace rokal {
 
 // An output that needs more than the standard library, such as a PDF book drawn
-// with Qt. A build that has one links its own MakeOptionalOutputs in place of
-// NoOptionalOutputs.cpp; the plain build offers none.
+// with Qt (PdfBookOutput.h; a build without Qt refuses its option).
 class OptionalOutput {
   public:
     virtual ~OptionalOutput() = default;
@@ -21,6 +21,9 @@ class OptionalOutput {
     virtual void AddOptions(CLI::App& command) = 0;
     // True when the command line named this output.
     virtual bool Requested() const = 0;
+    // The files it will write (UTF-8), which may be neither the schedule nor
+    // another output's file.
+    virtual std::vector<std::string> FileNames() const = 0;
     // Writes the output after the standard ones, replacing an earlier file only once
     // the new one is complete. Throws ReportSaveError.
     virtual void Write(const ScheduleRun& run) = 0;

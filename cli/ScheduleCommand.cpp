@@ -144,6 +144,11 @@ std::vector<std::string> OutputNames(const CliRequest& request) {
             names.push_back(*name);
         }
     }
+    for (const auto& output : request.optionalOutputs) {
+        for (const std::string& name : output->FileNames()) {
+            names.push_back(name);
+        }
+    }
     return names;
 }
 

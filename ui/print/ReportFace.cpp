@@ -10,20 +10,23 @@ namespace {
 
 const char kResource[] = ":/rokal/print/RokalReportMono.otf";
 
-QString RegisterFace() {
-    const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kResource));
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    if (families.isEmpty()) {
-        throw std::runtime_error("无法载入计算书的打印字体");
-    }
-    return families.front();
-}
+// The id of the face in the application's font database. A later application
+// object of the same process (a command run twice in one test) has a database of
+// its own, in which the face is registered again.
+int gFaceId = -1;
 
 }  // namespace
 
 QString ReportFaceFamily() {
-    static const QString family = RegisterFace();
-    return family;
+    QStringList families = QFontDatabase::applicationFontFamilies(gFaceId);
+    if (families.isEmpty()) {
+        gFaceId = QFontDatabase::addApplicationFont(QString::fromLatin1(kResource));
+        families = QFontDatabase::applicationFontFamilies(gFaceId);
+    }
+    if (families.isEmpty()) {
+        throw std::runtime_error("无法载入计算书的打印字体");
+    }
+    return families.front();
 }
 
 QRawFont ReportFace(double size) {

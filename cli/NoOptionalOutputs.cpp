@@ -1,9 +1,0 @@
-#include "cli/OptionalOutputs.h"
-
-namespace rokal {
-
-OptionalOutputs MakeOptionalOutputs() {
-    return {};
-}
-
-}  // namespace rokal
