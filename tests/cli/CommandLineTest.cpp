@@ -23,6 +23,12 @@ Parsed Parse(std::vector<std::string> args, char16_t localeSeparator = u'.') {
     return {std::move(result), out.str(), err.str()};
 }
 
+// The request a command line gives; a copy, so that nothing refers into a temporary.
+CliRequest RequestOf(std::vector<std::string> args, char16_t localeSeparator = u'.') {
+    Parsed parsed = Parse(std::move(args), localeSeparator);
+    return std::get<CliRequest>(std::move(parsed.result));
+}
+
 int StatusOf(const Parsed& parsed) {
     const int* status = std::get_if<int>(&parsed.result);
     return status != nullptr ? *status : -1;
@@ -66,11 +72,10 @@ TEST(CommandLine, RefusesACommandLineItCannotUseWithStatusTwo) {
 }
 
 TEST(CommandLine, ReadsAPileRequest) {
-    const Parsed parsed =
-        Parse({"--d", "1000", "--hr", "1,5d", "--frk", "25", "--grade", "c40", "--process", "水下",
-               "--nk", "5000", "--round", "两位小数", "--json"},
-              u',');
-    const CliRequest& request = std::get<CliRequest>(parsed.result);
+    const CliRequest request =
+        RequestOf({"--d", "1000", "--hr", "1,5d", "--frk", "25", "--grade", "c40", "--process",
+                   "水下", "--nk", "5000", "--round", "两位小数", "--json"},
+                  u',');
     EXPECT_EQ(request.command, CliRequest::Command::Pile);
     EXPECT_EQ(request.hr, "1,5d");
     EXPECT_EQ(request.grade, "c40");
@@ -82,10 +87,10 @@ TEST(CommandLine, ReadsAPileRequest) {
 }
 
 TEST(CommandLine, ReadsAScheduleRequestWithItsOutputs) {
-    const Parsed parsed = Parse({"design", "桩表.csv", "--step", "100mm", "--csv", "-",
-                                 "--text-book", "文本.txt", "--book-encoding", "UTF-8", "--time",
-                                 "2022/12/28", "--round", "100", "--decimal-separator", ","});
-    const CliRequest& request = std::get<CliRequest>(parsed.result);
+    const CliRequest request =
+        RequestOf({"design", "桩表.csv", "--step", "100mm", "--csv", "-", "--text-book", "文本.txt",
+                   "--book-encoding", "UTF-8", "--time", "2022/12/28", "--round", "100",
+                   "--decimal-separator", ","});
     EXPECT_EQ(request.command, CliRequest::Command::Design);
     EXPECT_EQ(request.file, "桩表.csv");
     EXPECT_EQ(request.step, (DepthStep{DepthStep::Unit::Millimetres, 100000}));
@@ -96,8 +101,7 @@ TEST(CommandLine, ReadsAScheduleRequestWithItsOutputs) {
     EXPECT_EQ(request.mode, PrecisionMode::Hundreds);
     EXPECT_EQ(request.decimalSeparator, u',');
     EXPECT_TRUE(request.WritesFiles());
-    const Parsed plainParsed = Parse({"check", "a.csv"});
-    const CliRequest& plain = std::get<CliRequest>(plainParsed.result);
+    const CliRequest plain = RequestOf({"check", "a.csv"});
     EXPECT_EQ(plain.command, CliRequest::Command::Check);
     EXPECT_EQ(plain.mode, PrecisionMode::Units);
     EXPECT_EQ(plain.step, kDefaultDepthStep);
