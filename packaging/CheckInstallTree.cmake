@@ -1,6 +1,9 @@
 # Installs the build into a fresh folder and checks that a Linux desktop finds
-# the program there: the executable, its desktop entry and its icons.
-#   cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DICON_SIZES=... -P CheckInstallTree.cmake
+# the program there: the executable, its desktop entry, its icons of every size
+# and the scalable one, its manual pages, its AppStream metadata, and the
+# copyright and change log of the package.
+#   cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DICON_SIZES=... -DMAN_PAGES=...
+#         -P CheckInstallTree.cmake
 
 function(fail message)
     message(FATAL_ERROR "${message}")
@@ -42,7 +45,7 @@ if(NOT EXISTS "${entry}")
 endif()
 file(STRINGS "${entry}" exec_line REGEX "^Exec=")
 file(STRINGS "${entry}" icon_line REGEX "^Icon=")
-if(NOT exec_line STREQUAL "Exec=rokal")
+if(NOT exec_line STREQUAL "Exec=rokal %f")
     fail("the desktop entry does not start the installed program: ${exec_line}")
 endif()
 if(NOT icon_line STREQUAL "Icon=${APP_ID}")
@@ -69,3 +72,70 @@ foreach(size IN LISTS ICON_SIZES)
         fail("${icon} is ${width} x ${height}, not ${size} x ${size}")
     endif()
 endforeach()
+
+set(svg "${PREFIX}/share/icons/hicolor/scalable/apps/${APP_ID}.svg")
+if(NOT EXISTS "${svg}")
+    fail("the scalable icon is missing: ${svg}")
+endif()
+file(READ "${svg}" svg_text)
+if(NOT svg_text MATCHES "<svg[^>]* viewBox=\"0 0 256 256\"" OR NOT svg_text MATCHES "<path")
+    fail("${svg} is no drawn SVG picture")
+endif()
+
+# The three-letter start of a gzip file: its magic number and the deflate method.
+function(expect_gzip file)
+    if(NOT EXISTS "${file}")
+        fail("missing: ${file}")
+    endif()
+    file(READ "${file}" magic HEX LIMIT 3)
+    if(NOT magic STREQUAL "1f8b08")
+        fail("${file} is not compressed with gzip")
+    endif()
+endfunction()
+
+find_program(MAN man)
+foreach(page IN LISTS MAN_PAGES)
+    expect_gzip("${PREFIX}/share/man/man1/${page}.1.gz")
+    if(MAN)
+        execute_process(COMMAND "${CMAKE_COMMAND}" -E env "MANPATH=${PREFIX}/share/man"
+                                "${MAN}" -w ${page}
+            RESULT_VARIABLE not_found OUTPUT_VARIABLE listed ERROR_QUIET
+            OUTPUT_STRIP_TRAILING_WHITESPACE)
+        if(not_found OR NOT listed STREQUAL "${PREFIX}/share/man/man1/${page}.1.gz")
+            fail("man -w ${page} does not list the installed page: ${listed}")
+        endif()
+    endif()
+endforeach()
+
+set(metainfo "${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml")
+if(NOT EXISTS "${metainfo}")
+    fail("the AppStream metadata is missing: ${metainfo}")
+endif()
+file(READ "${metainfo}" metainfo_text)
+if(NOT metainfo_text MATCHES "<id>${APP_ID}</id>"
+   OR NOT metainfo_text MATCHES "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>")
+    fail("${metainfo} names another program")
+endif()
+find_program(APPSTREAMCLI appstreamcli)
+if(APPSTREAMCLI)
+    execute_process(COMMAND "${APPSTREAMCLI}" validate --no-net "${metainfo}"
+        RESULT_VARIABLE invalid OUTPUT_VARIABLE complaints ERROR_VARIABLE complaints)
+    if(invalid)
+        fail("the AppStream metadata is not valid: ${complaints}")
+    endif()
+else()
+    message(STATUS "appstreamcli not found; the AppStream metadata was not validated")
+endif()
+
+set(doc "${PREFIX}/share/doc/rokal")
+if(NOT EXISTS "${doc}/copyright")
+    fail("the copyright file is missing: ${doc}/copyright")
+endif()
+file(STRINGS "${doc}/copyright" format_line LIMIT_COUNT 1)
+file(STRINGS "${doc}/copyright" license_line REGEX "^License: ")
+if(NOT format_line STREQUAL
+       "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"
+   OR NOT license_line MATCHES "^License: Expat")
+    fail("${doc}/copyright is not a machine-readable copyright file of the MIT licence")
+endif()
+expect_gzip("${doc}/changelog.gz")

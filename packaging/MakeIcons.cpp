@@ -1,8 +1,9 @@
 // Draws the program's icon files at build time:
 //   rokal_make_icons THEME-DIR NAME SIZE... [--ico FILE]
-// writes THEME-DIR/<size>x<size>/apps/NAME.png for every size, in the layout of
-// an icon theme, and with --ico a Windows icon file of the same sizes (256 and
-// less). The 32-pixel picture is the program's 16-colour icon.
+// writes THEME-DIR/<size>x<size>/apps/NAME.png for every size and the scalable
+// THEME-DIR/scalable/apps/NAME.svg, in the layout of an icon theme, and with --ico
+// a Windows icon file of the same sizes (256 and less). The 32-pixel picture is
+// the program's 16-colour icon. All of them are drawn by the same painter code.
 #include <cstdio>
 
 #include <QDir>
@@ -13,12 +14,15 @@
 #include <QStringList>
 
 #include "packaging/IcoFile.h"
+#include "packaging/ScalableIcon.h"
 #include "ui/about/AppIcon.h"
 
 namespace {
 
 constexpr int kClassicSize = 32;
 constexpr int kLargestIcoSize = 256;
+// The design size of the scalable icon, the largest picture's.
+constexpr int kScalableSize = 256;
 
 struct Request {
     QString themeDir;
@@ -66,6 +70,23 @@ bool WriteThemeIcon(const Request& request, int size) {
     return true;
 }
 
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        return Fail(QStringLiteral("cannot write %1").arg(path));
+    }
+    return true;
+}
+
+bool WriteScalableIcon(const Request& request) {
+    const QString dir = QStringLiteral("%1/scalable/apps").arg(request.themeDir);
+    if (!QDir().mkpath(dir)) {
+        return Fail(QStringLiteral("cannot make %1").arg(dir));
+    }
+    return WriteFile(QStringLiteral("%1/%2.svg").arg(dir, request.name),
+                     rokal::MakeScalableIcon(kScalableSize));
+}
+
 bool WriteIcoFile(const Request& request) {
     QList<QImage> pictures;
     for (int size : request.sizes) {
@@ -73,12 +94,7 @@ bool WriteIcoFile(const Request& request) {
             pictures.append(Picture(size));
         }
     }
-    QFile file(request.icoFile);
-    const QByteArray bytes = rokal::MakeIcoFile(pictures);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        return Fail(QStringLiteral("cannot write %1").arg(request.icoFile));
-    }
-    return true;
+    return WriteFile(request.icoFile, rokal::MakeIcoFile(pictures));
 }
 
 }  // namespace
@@ -96,6 +112,9 @@ int main(int argc, char** argv) {
         if (!WriteThemeIcon(request, size)) {
             return 1;
         }
+    }
+    if (!WriteScalableIcon(request)) {
+        return 1;
     }
     if (!request.icoFile.isEmpty() && !WriteIcoFile(request)) {
         return 1;

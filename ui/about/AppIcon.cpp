@@ -50,10 +50,18 @@ QPainterPath TileOutline() {
     return path;
 }
 
-void DrawGround(QPainter& painter, int size) {
-    painter.fillRect(QRectF(0, 0, 1, kSoilTop), QColor(kSky));
-    painter.fillRect(QRectF(0, kSoilTop, 1, kRockTop - kSoilTop), QColor(kSoil));
-    painter.fillRect(QRectF(0, kRockTop, 1, 1 - kRockTop), QColor(kRock));
+// A band of the ground, cut to the tile: the shape itself is cut, not the
+// painter clipped, since a scalable picture may not carry the clip.
+void FillBand(QPainter& painter, const QPainterPath& tile, qreal top, qreal bottom, QRgb colour) {
+    QPainterPath band;
+    band.addRect(QRectF(0, top, 1, bottom - top));
+    painter.fillPath(tile.intersected(band), QColor(colour));
+}
+
+void DrawGround(QPainter& painter, const QPainterPath& tile, int size) {
+    FillBand(painter, tile, 0, kSoilTop, kSky);
+    FillBand(painter, tile, kSoilTop, kRockTop, kSoil);
+    FillBand(painter, tile, kRockTop, 1, kRock);
     painter.setPen(QPen(QColor(kCrack), Stroke(0.035, size), Qt::SolidLine, Qt::RoundCap));
     for (const Crack& crack : kCracks) {
         painter.drawLine(crack.from, crack.to);
@@ -81,18 +89,23 @@ QImage DrawAppIcon(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
+    PaintAppIcon(painter, size);
+    return image;
+}
+
+void PaintAppIcon(QPainter& painter, int size) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing, size > 32);
     painter.scale(size, size);
     const QPainterPath tile = TileOutline();
-    painter.setClipPath(tile);
-    DrawGround(painter, size);
+    // Everything but the ground lies inside the tile.
+    DrawGround(painter, tile, size);
     DrawPile(painter, size);
     DrawLoad(painter);
-    painter.setClipping(false);
     painter.setPen(QPen(QColor(kOutline), Stroke(0.03, size)));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(tile);
-    return image;
+    painter.restore();
 }
 
 QImage DrawSixteenColourAppIcon() {
