@@ -71,8 +71,13 @@ class KeyboardMouseTest : public MainWindowTest {
     int Piles() const { return window->Log().PileCount(); }
 };
 
+TEST_F(KeyboardMouseTest, TheFocusStartsInDReadyToBeTypedOver) {
+    EXPECT_EQ(Focus(), w().cbe_dd);
+    QTest::keyClicks(Focus(), "1250");
+    EXPECT_EQ(w().cbe_dd->currentText(), "1250");
+}
+
 TEST_F(KeyboardMouseTest, TabFollowsTheScreenAndPassesTheResultsOver) {
-    EXPECT_EQ(Focus(), w().cbe_dd) << "the focus starts in d";
     const std::vector<QWidget*> inputLayer = {
         w().cbe_dd,      w().cbe_hr,     w().edt_frk,    w().cbe_hnt,       w().cbb_czgy,
         w().cbt_compute, w().cbt_tuichu, w().cbt_JingDu, w().cbt_CopyRight, w().cbe_dd};

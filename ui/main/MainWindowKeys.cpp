@@ -59,7 +59,9 @@ void MainWindowKeys::SetFocusOrder() {
     for (QComboBox* list : window_.findChildren<QComboBox*>()) {
         list->setFocusPolicy(Qt::StrongFocus);
     }
+    // The first keys typed replace the starting diameter, as after a Tab.
     window_.cbe_dd->setFocus(Qt::OtherFocusReason);
+    window_.cbe_dd->lineEdit()->selectAll();
 }
 
 void MainWindowKeys::Watch() {
