@@ -1,5 +1,6 @@
 #include "schedule/ResultsJson.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "engine/RockClass.h"
@@ -84,11 +85,17 @@ void AddResults(ordered_json& json, const RowResult& result, const RowDesign* de
 
 }  // namespace
 
+// Each pile is made and written on its own line, so that a schedule of 100,000
+// piles never stands in memory as one JSON tree and a pile is one line to grep.
 std::string ResultsToJson(const Schedule& schedule, const std::vector<RowResult>& results,
                           const std::vector<RowDesign>& designs, PrecisionMode mode,
                           char16_t decimalSeparator) {
-    ordered_json piles = ordered_json::array();
-    for (std::size_t i = 0; i < schedule.rows.size() && i < results.size(); ++i) {
+    const std::size_t count = std::min(schedule.rows.size(), results.size());
+    std::string text =
+        "{\"rounding\":" + ordered_json(U8(PrecisionModeText(mode))).dump() + ",\"piles\":[";
+    constexpr std::size_t kTypicalPileBytes = 700;
+    text.reserve(text.size() + count * kTypicalPileBytes);
+    for (std::size_t i = 0; i < count; ++i) {
         const ScheduleRow& row = schedule.rows[i];
         ordered_json pile;
         pile["mark"] = U8(RowMark(row, i));
@@ -96,12 +103,11 @@ std::string ResultsToJson(const Schedule& schedule, const std::vector<RowResult>
         pile["input"] = InputJson(row);
         AddResults(pile, results[i], i < designs.size() ? &designs[i] : nullptr, mode,
                    decimalSeparator);
-        piles.push_back(std::move(pile));
+        text += i == 0 ? "\n" : ",\n";
+        text += pile.dump();
     }
-    ordered_json json;
-    json["rounding"] = U8(PrecisionModeText(mode));
-    json["piles"] = std::move(piles);
-    return json.dump(2) + "\n";
+    text += "\n]}\n";
+    return text;
 }
 
 std::string PileToJson(const RowResult& result, PrecisionMode mode, char16_t decimalSeparator) {

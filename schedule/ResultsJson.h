@@ -11,9 +11,9 @@
 namespace rokal {
 
 // The results as JSON text (UTF-8): {"rounding": ..., "piles": [...]}, one object
-// a row with its mark, its line, its input cells, and either "errors" (column and
-// message) or the results: rock class, unrounded numbers (zetaR, ra, rc, in kN),
-// their texts in the chosen rounding, both checks and the proposals.
+// a row, each on a line of its own, with its mark, its line, its input cells, and either "errors"
+// (column and message) or the results: rock class, unrounded numbers (zetaR, ra, rc, in kN), their
+// texts in the chosen rounding, both checks and the proposals.
 std::string ResultsToJson(const Schedule& schedule, const std::vector<RowResult>& results,
                           const std::vector<RowDesign>& designs, PrecisionMode mode,
                           char16_t decimalSeparator);
