@@ -55,6 +55,7 @@ TMPK_FRM_KELD1::TMPK_FRM_KELD1(QWidget* parent)
     BuildLayout();
     keys_ = std::make_unique<rokal::MainWindowKeys>(*this);
     BuildPrintActions();
+    BuildScheduleAccess();
     rokal::PlaceOnScreen(this);
     FormCreate();
 }

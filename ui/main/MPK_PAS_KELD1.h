@@ -11,6 +11,7 @@
 #include "engine/PileInput.h"
 #include "report/ReportLog.h"
 #include "ui/platform/PermissionService.h"
+#include "ui/schedule/ScheduleWindowHandle.h"
 
 class QAction;
 class QComboBox;
@@ -27,6 +28,7 @@ struct PrintBook;
 class ReportView;
 class ReportViews;
 class RoundedButton;
+struct RowResult;
 }  // namespace rokal
 
 // The main window: the input layer with the five inputs and three key results,
@@ -114,6 +116,16 @@ class TMPK_FRM_KELD1 : public QWidget {
     // The About window, or nullptr before the first "©" click.
     TMPK_BRV_FRM_CopyRight* CopyRightWindow() const { return copyRight_.get(); }
 
+    // MainWindowSchedule.cpp
+    // Shows the schedule window "桩表计算" (one at a time) and, given a path, opens
+    // that schedule file in it.
+    void OpenScheduleWindow(const QString& path = {});
+    // The schedule window, or nullptr before it was first opened.
+    rokal::ScheduleWindow* ScheduleWindowIfAny() const { return schedule_.get(); }
+    // Appends the computed rows to the book in order, as "计算" appends a pile, and
+    // offers "结果"; rows with errors are left out. Returns how many were appended.
+    int AppendSchedule(const std::vector<rokal::RowResult>& rows, rokal::PrecisionMode mode);
+
     // The track bar's scale: its integer positions are hundredths of a pixel.
     static constexpr int kFontSizeSteps = 100;
 
@@ -142,6 +154,9 @@ class TMPK_FRM_KELD1 : public QWidget {
     QWidget* InputOf(rokal::InputErrorKind kind) const;
     void Compute();
 
+    // MainWindowSchedule.cpp
+    void BuildScheduleAccess();
+
     // MainWindowReports.cpp
     void ApplyLogState();
     void SetReportTextSize(double pixels);
@@ -165,4 +180,5 @@ class TMPK_FRM_KELD1 : public QWidget {
     // Keyboard and mouse; destroyed before the controls it watches.
     std::unique_ptr<rokal::MainWindowKeys> keys_;
     QList<QAction*> printActions_;
+    rokal::ScheduleWindowHandle schedule_;
 };

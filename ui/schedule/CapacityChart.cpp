@@ -1,0 +1,154 @@
+#include "ui/schedule/CapacityChart.h"
+
+#include <QChart>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPen>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <algorithm>
+
+namespace rokal {
+namespace {
+
+const QColor kRaColour(0x1F, 0x5F, 0xBF);
+const QColor kRcColour(0x2E, 0x8B, 0x57);
+const QColor kNkColour(0xD0, 0x30, 0x30);
+const QColor kNColour(0x9A, 0x40, 0xC0);
+const QColor kProposedColour(0xF0, 0x90, 0x00);
+constexpr double kHeadroom = 1.12;    // room above the highest line
+constexpr double kFineTicksUpTo = 6;  // hr/d ranges up to this get a tick every 0.5
+
+QPen LinePen(QColor colour, Qt::PenStyle style) {
+    QPen pen(colour, 2);
+    pen.setStyle(style);
+    return pen;
+}
+
+QLineSeries* Line(const QString& name, QColor colour, Qt::PenStyle style) {
+    auto* series = new QLineSeries;
+    series->setName(name);
+    series->setPen(LinePen(colour, style));
+    return series;
+}
+
+QScatterSeries* Marker(QScatterSeries::MarkerShape shape, QColor colour, double size) {
+    auto* series = new QScatterSeries;
+    series->setMarkerShape(shape);
+    series->setMarkerSize(size);
+    series->setColor(colour);
+    series->setBorderColor(Qt::black);
+    return series;
+}
+
+void Level(QLineSeries* series, double y, double xMax) {
+    series->replace(QList<QPointF>{{0, y}, {xMax, y}});
+}
+
+QString DepthText(double hrOverD) {
+    return QString::number(hrOverD, 'f', 2);
+}
+
+}  // namespace
+
+CapacityChart::CapacityChart(QWidget* parent) : QChartView(parent) {
+    auto* chart = new QChart;
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    setChart(chart);
+    setRenderHint(QPainter::Antialiasing);
+    setMinimumSize(360, 240);
+
+    xAxis_ = new QValueAxis;
+    xAxis_->setTitleText(QStringLiteral("嵌岩深径比 hr/d"));
+    xAxis_->setLabelFormat(QStringLiteral("%.1f"));
+    xAxis_->setTickType(QValueAxis::TicksDynamic);
+    xAxis_->setTickAnchor(0);
+    xAxis_->setTickInterval(1);
+    yAxis_ = new QValueAxis;
+    yAxis_->setTitleText(QStringLiteral("承载力 (kN)"));
+    yAxis_->setLabelFormat(QStringLiteral("%.0f"));
+    chart->addAxis(xAxis_, Qt::AlignBottom);
+    chart->addAxis(yAxis_, Qt::AlignLeft);
+
+    ra_ = Line(QStringLiteral("Ra"), kRaColour, Qt::SolidLine);
+    rc_ = Line(QStringLiteral("Rc"), kRcColour, Qt::SolidLine);
+    nk_ = Line(QStringLiteral("Nk"), kNkColour, Qt::DashLine);
+    n_ = Line(QStringLiteral("N"), kNColour, Qt::DashLine);
+    own_ = Marker(QScatterSeries::MarkerShapeCircle, kRaColour, 11);
+    proposed_ = Marker(QScatterSeries::MarkerShapeStar, kProposedColour, 16);
+    for (QAbstractSeries* series :
+         std::initializer_list<QAbstractSeries*>{ra_, rc_, nk_, n_, own_, proposed_}) {
+        AddSeries(series);
+    }
+    ShowNothing(QStringLiteral("选择一行以显示其承载力曲线"));
+}
+
+void CapacityChart::AddSeries(QAbstractSeries* series) {
+    chart()->addSeries(series);
+    series->attachAxis(xAxis_);
+    series->attachAxis(yAxis_);
+}
+
+void CapacityChart::ShowSeries(QAbstractSeries* series, bool shown) {
+    series->setVisible(shown);
+    for (QLegendMarker* marker : chart()->legend()->markers(series)) {
+        marker->setVisible(shown);
+    }
+}
+
+void CapacityChart::ShowCurve(const CapacityCurve& curve, const QString& mark) {
+    QList<QPointF> points;
+    points.reserve(static_cast<qsizetype>(curve.ra.size()));
+    double top = curve.rc;
+    for (const CurvePoint& p : curve.ra) {
+        points.append({p.x, p.y});
+        top = std::max(top, p.y);
+    }
+    ra_->replace(points);
+    Level(rc_, curve.rc, curve.xMax);
+    if (curve.nk) {
+        Level(nk_, *curve.nk, curve.xMax);
+        top = std::max(top, *curve.nk);
+    }
+    if (curve.n) {
+        Level(n_, *curve.n, curve.xMax);
+        top = std::max(top, *curve.n);
+    }
+    own_->replace(QList<QPointF>{{curve.own.x, curve.own.y}});
+    own_->setName(QStringLiteral("本桩 %1d").arg(DepthText(curve.own.x)));
+    if (curve.proposed) {
+        proposed_->replace(QList<QPointF>{{curve.proposed->x, curve.proposed->y}});
+        proposed_->setName(QStringLiteral("建议 %1d").arg(DepthText(curve.proposed->x)));
+    }
+
+    ShowSeries(ra_, true);
+    ShowSeries(rc_, true);
+    ShowSeries(nk_, curve.nk.has_value());
+    ShowSeries(n_, curve.n.has_value());
+    ShowSeries(own_, true);
+    ShowSeries(proposed_, curve.proposed.has_value());
+
+    xAxis_->setRange(0, curve.xMax);
+    xAxis_->setTickInterval(curve.xMax <= kFineTicksUpTo ? 0.5 : 1.0);
+    yAxis_->setRange(0, top > 0 ? top * kHeadroom : 1);
+    yAxis_->applyNiceNumbers();
+    QString title = QStringLiteral("%1 单桩承载力与嵌岩深度").arg(mark);
+    if (curve.noDepthSuffices) {
+        title += QStringLiteral("（无可满足 Nk 的嵌岩深度）");
+    }
+    chart()->setTitle(title);
+}
+
+void CapacityChart::ShowNothing(const QString& why) {
+    for (QAbstractSeries* series :
+         std::initializer_list<QAbstractSeries*>{ra_, rc_, nk_, n_, own_, proposed_}) {
+        ShowSeries(series, false);
+    }
+    xAxis_->setRange(0, 1);
+    yAxis_->setRange(0, 1);
+    chart()->setTitle(why);
+}
+
+}  // namespace rokal

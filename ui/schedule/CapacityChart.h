@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QChartView>
+#include <QString>
+
+#include "ui/schedule/CapacityCurve.h"
+
+class QLineSeries;
+class QScatterSeries;
+class QValueAxis;
+
+namespace rokal {
+
+// The capacity curve of the selected row: Ra against hr/d, Rc as a level line, Nk
+// and N dashed, the row's own depth as a point and the proposed depth marked.
+class CapacityChart : public QChartView {
+    Q_OBJECT
+  public:
+    explicit CapacityChart(QWidget* parent = nullptr);
+
+    // Draws the curve of the row named mark.
+    void ShowCurve(const CapacityCurve& curve, const QString& mark);
+    // An empty chart with a word on why there is no curve.
+    void ShowNothing(const QString& why);
+
+    QLineSeries* RaSeries() const { return ra_; }
+    QLineSeries* RcSeries() const { return rc_; }
+    QLineSeries* NkSeries() const { return nk_; }
+    QLineSeries* NSeries() const { return n_; }
+    QScatterSeries* OwnSeries() const { return own_; }
+    QScatterSeries* ProposedSeries() const { return proposed_; }
+    QValueAxis* DepthAxis() const { return xAxis_; }
+    QValueAxis* LoadAxis() const { return yAxis_; }
+
+  private:
+    void AddSeries(QAbstractSeries* series);
+    void ShowSeries(QAbstractSeries* series, bool shown);
+
+    QLineSeries* ra_ = nullptr;
+    QLineSeries* rc_ = nullptr;
+    QLineSeries* nk_ = nullptr;
+    QLineSeries* n_ = nullptr;
+    QScatterSeries* own_ = nullptr;
+    QScatterSeries* proposed_ = nullptr;
+    QValueAxis* xAxis_ = nullptr;
+    QValueAxis* yAxis_ = nullptr;
+};
+
+}  // namespace rokal

@@ -1,0 +1,139 @@
+#include "ui/schedule/ScheduleEditor.h"
+
+#include <QUndoStack>
+#include <algorithm>
+
+#include "ui/schedule/ScheduleColumns.h"
+#include "ui/schedule/ScheduleCommands.h"
+
+namespace rokal {
+namespace {
+
+QString ColumnName(ScheduleColumn column) {
+    return QString::fromStdU16String(ScheduleColumnName(column));
+}
+
+// The inputs a new row copies from the row before it.
+constexpr ScheduleColumn kCopiedColumns[] = {ScheduleColumn::D, ScheduleColumn::Hr,
+                                             ScheduleColumn::Frk, ScheduleColumn::Grade,
+                                             ScheduleColumn::Process};
+
+}  // namespace
+
+ScheduleRow NewRowAfter(const ScheduleRow* previous) {
+    ScheduleRow row;
+    if (previous) {
+        for (ScheduleColumn column : kCopiedColumns) {
+            row.Cell(column) = previous->Cell(column);
+        }
+        return row;
+    }
+    // The main window's inputs at start.
+    row.Cell(ScheduleColumn::D) = u"1000";
+    row.Cell(ScheduleColumn::Hr) = u"1.0d";
+    row.Cell(ScheduleColumn::Frk) = u"25";
+    row.Cell(ScheduleColumn::Grade) = u"C30";
+    row.Cell(ScheduleColumn::Process) = u"泥浆护壁";
+    return row;
+}
+
+ScheduleEditor::ScheduleEditor(ScheduleModel& model, QUndoStack& stack)
+    : model_(model), stack_(stack) {}
+
+void ScheduleEditor::SetCell(const CellChange& change) {
+    if (model_.Cell(change.row, change.column) == change.text) {
+        return;
+    }
+    stack_.push(new SetCellsCommand(model_, {change},
+                                    QStringLiteral("编辑%1").arg(ColumnName(change.column))));
+}
+
+PasteOutcome ScheduleEditor::Paste(const std::vector<int>& rows, int column,
+                                   const CellBlock& block) {
+    if (!InputColumnAt(column)) {
+        return {};
+    }
+    std::vector<CellChange> changes;
+    std::vector<ScheduleRow> added;
+    for (std::size_t i = 0; i < block.size(); ++i) {
+        ScheduleRow fresh;
+        for (std::size_t j = 0; j < block[i].size(); ++j) {
+            const auto target = InputColumnAt(column + static_cast<int>(j));
+            if (!target) {
+                break;
+            }
+            if (i < rows.size()) {
+                changes.push_back({rows[i], *target, block[i][j]});
+            } else {
+                fresh.Cell(*target) = block[i][j];
+            }
+        }
+        if (i >= rows.size()) {
+            added.push_back(std::move(fresh));
+        }
+    }
+    const PasteOutcome outcome{static_cast<int>(changes.size()), static_cast<int>(added.size())};
+    auto* paste = new QUndoCommand(QStringLiteral("粘贴"));
+    if (!changes.empty()) {
+        new SetCellsCommand(model_, std::move(changes), paste->text(), paste);
+    }
+    if (!added.empty()) {
+        new InsertRowsCommand(model_, model_.RowCount(), std::move(added), paste->text(), paste);
+    }
+    if (paste->childCount() == 0) {
+        delete paste;
+        return {};
+    }
+    stack_.push(paste);
+    return outcome;
+}
+
+int ScheduleEditor::ClearCells(const std::vector<std::pair<int, ScheduleColumn>>& cells) {
+    std::vector<CellChange> changes;
+    for (const auto& [row, column] : cells) {
+        if (!model_.Cell(row, column).empty()) {
+            changes.push_back({row, column, {}});
+        }
+    }
+    const int count = static_cast<int>(changes.size());
+    if (count > 0) {
+        stack_.push(new SetCellsCommand(model_, std::move(changes), QStringLiteral("清除")));
+    }
+    return count;
+}
+
+int ScheduleEditor::AddRows(int after, int count) {
+    const int at = after < 0 ? model_.RowCount() : after + 1;
+    const ScheduleRow* previous = at > 0 ? &model_.Row(at - 1) : nullptr;
+    std::vector<ScheduleRow> rows(static_cast<std::size_t>(std::max(count, 0)),
+                                  NewRowAfter(previous));
+    if (!rows.empty()) {
+        stack_.push(new InsertRowsCommand(model_, at, std::move(rows), QStringLiteral("添加行")));
+    }
+    return at;
+}
+
+void ScheduleEditor::DeleteRows(const std::vector<int>& rows) {
+    if (!rows.empty()) {
+        stack_.push(new RemoveRowsCommand(model_, rows, QStringLiteral("删除行")));
+    }
+}
+
+int ScheduleEditor::TakeProposedDepths() {
+    std::vector<CellChange> changes;
+    for (int row = 0; row < model_.RowCount(); ++row) {
+        const auto& depth = model_.Design(row).depth;
+        if (depth && depth->kind == DepthProposal::Kind::Depth &&
+            depth->hrText != model_.Cell(row, ScheduleColumn::Hr)) {
+            changes.push_back({row, ScheduleColumn::Hr, depth->hrText});
+        }
+    }
+    const int count = static_cast<int>(changes.size());
+    if (count > 0) {
+        stack_.push(
+            new SetCellsCommand(model_, std::move(changes), QStringLiteral("采用建议深度")));
+    }
+    return count;
+}
+
+}  // namespace rokal

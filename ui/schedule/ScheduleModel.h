@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/Formatting.h"
+#include "schedule/Design.h"
+#include "schedule/ResultsCsv.h"
+#include "schedule/RowCompute.h"
+#include "schedule/Schedule.h"
+#include "ui/schedule/ScheduleColumns.h"
+
+namespace rokal {
+
+// One input cell set to a text.
+struct CellChange {
+    int row = 0;
+    ScheduleColumn column = ScheduleColumn::Mark;
+    std::u16string text;
+};
+
+// The schedule as a table: the eight input columns as written, editable, and the
+// results of each row read-only beside them. Every change recomputes only the rows
+// it touches and tells the views about those rows alone; the proposals and the
+// result texts of a row are worked out when a view first asks for them.
+class ScheduleModel : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    // A value to sort a column by: a number where the cell has one, else its text.
+    static constexpr int kSortRole = Qt::UserRole + 1;
+
+    // How an edit made in a view reaches the schedule: by default the cell is set at
+    // once; the window routes it through its undo stack instead.
+    using EditHandler = std::function<void(const CellChange& change)>;
+
+    explicit ScheduleModel(char16_t decimalSeparator, QObject* parent = nullptr);
+
+    // Replaces the whole schedule and computes every row.
+    void SetSchedule(Schedule schedule);
+    const Schedule& GetSchedule() const { return schedule_; }
+    int RowCount() const { return static_cast<int>(schedule_.rows.size()); }
+    const ScheduleRow& Row(int row) const;
+    const std::u16string& Cell(int row, ScheduleColumn column) const;
+
+    const std::vector<RowResult>& Results() const { return results_; }
+    const RowResult& Result(int row) const;
+    // The row's proposals for the current depth step.
+    const RowDesign& Design(int row) const;
+    // The proposals of every row, in order.
+    std::vector<RowDesign> Designs() const;
+    // The row's results as the table writes them.
+    const RowResultTexts& Texts(int row) const;
+    // The message of a bad cell, empty when the cell is good.
+    std::u16string CellErrorMessage(int row, ScheduleColumn column) const;
+
+    PrecisionMode Precision() const { return precision_; }
+    void SetPrecision(PrecisionMode mode);
+    DepthStep Step() const { return step_; }
+    void SetStep(DepthStep step);
+    char16_t DecimalSeparator() const { return separator_; }
+
+    void SetEditHandler(EditHandler handler) { editHandler_ = std::move(handler); }
+
+    // The changes the undo commands make.
+    void SetCells(const std::vector<CellChange>& changes);
+    void InsertScheduleRows(int at, std::vector<ScheduleRow> rows);
+    std::vector<ScheduleRow> RemoveScheduleRows(int at, int count);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+  private:
+    void Recompute(int row);
+    void ForgetTexts();
+    void RowsChanged(int first, int last);
+    void MarksFrom(int row);
+    QVariant InputData(int row, ScheduleColumn column, int role) const;
+    QVariant ResultData(int row, ResultColumn column, int role) const;
+    QVariant InputSortKey(int row, ScheduleColumn column) const;
+    QVariant ResultSortKey(int row, ResultColumn column) const;
+
+    Schedule schedule_;
+    std::vector<RowResult> results_;
+    mutable std::vector<std::optional<RowDesign>> designs_;
+    mutable std::vector<std::optional<RowResultTexts>> texts_;
+    PrecisionMode precision_ = PrecisionMode::Units;
+    DepthStep step_ = kDefaultDepthStep;
+    char16_t separator_;
+    EditHandler editHandler_;
+};
+
+}  // namespace rokal

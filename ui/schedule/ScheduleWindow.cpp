@@ -1,0 +1,341 @@
+// The schedule window's handlers: editing, the view of the current row, the
+// proposals and the calculation book. Files are in ScheduleWindowFiles.cpp.
+#include "ui/schedule/ScheduleWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QStatusBar>
+#include <QUndoStack>
+#include <algorithm>
+#include <set>
+
+#include "schedule/Design.h"
+#include "ui/platform/Locale.h"
+#include "ui/schedule/CapacityChart.h"
+#include "ui/schedule/ScheduleColumns.h"
+#include "ui/schedule/ScheduleEditor.h"
+#include "ui/schedule/ScheduleModel.h"
+#include "ui/schedule/ScheduleSortProxy.h"
+#include "ui/schedule/ScheduleTableView.h"
+#include "ui/schedule/ScheduleWindowHandle.h"
+#include "ui/widgets/GuardedHandler.h"
+#include "ui/widgets/Look.h"
+
+namespace rokal {
+namespace {
+
+QString Q(const std::u16string& text) {
+    return QString::fromStdU16String(text);
+}
+
+}  // namespace
+
+void ScheduleWindowDeleter::operator()(ScheduleWindow* window) const {
+    delete window;
+}
+
+ScheduleWindow::ScheduleWindow(BookAppender appendToBook, PrecisionMode precision, QWidget* parent)
+    : QMainWindow(parent),
+      appendToBook_(std::move(appendToBook)),
+      dialogs_(StandardScheduleDialogs()) {
+    model_ = new ScheduleModel(DecimalSeparator(), this);
+    model_->SetPrecision(precision);
+    proxy_ = new ScheduleSortProxy(this);
+    proxy_->setSourceModel(model_);
+    undo_ = new QUndoStack(this);
+    editor_ = std::make_unique<ScheduleEditor>(*model_, *undo_);
+    model_->SetEditHandler([this](const CellChange& change) { editor_->SetCell(change); });
+    BuildLayout();
+    ConnectModel();
+    StartEmpty();
+}
+
+ScheduleWindow::~ScheduleWindow() {
+    model_->SetEditHandler(nullptr);
+}
+
+void ScheduleWindow::ConnectModel() {
+    connect(undo_, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
+    connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { RunGuarded([this] { CurrentChanged(); }); });
+    connect(model_, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& first, const QModelIndex& last) {
+                RunGuarded([&] { RowsChanged(first.row(), last.row()); });
+            });
+    const auto anyChange = [this] { RunGuarded([this] { CurrentChanged(); }); };
+    connect(model_, &QAbstractItemModel::rowsInserted, this, anyChange);
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, anyChange);
+    connect(model_, &QAbstractItemModel::modelReset, this, anyChange);
+}
+
+int ScheduleWindow::SourceRow(int viewRow) const {
+    return proxy_->mapToSource(proxy_->index(viewRow, 0)).row();
+}
+
+// --- The current row ---------------------------------------------------------
+
+void ScheduleWindow::CurrentChanged() {
+    ShowCurrentCell();
+    ShowCurve();
+    UpdateSummary();
+}
+
+void ScheduleWindow::RowsChanged(int first, int last) {
+    const int current = proxy_->mapToSource(table->currentIndex()).row();
+    if (current >= first && current <= last) {
+        ShowCurrentCell();
+        ShowCurve();
+    }
+    UpdateSummary();
+}
+
+void ScheduleWindow::ShowCurrentCell() {
+    const QModelIndex current = proxy_->mapToSource(table->currentIndex());
+    if (!current.isValid()) {
+        statusBar()->clearMessage();
+        return;
+    }
+    const int row = current.row();
+    const std::u16string mark = RowMark(model_->Row(row), static_cast<std::size_t>(row));
+    const auto column = InputColumnAt(current.column());
+    const std::u16string cellError = column ? model_->CellErrorMessage(row, *column) : u"";
+    if (!cellError.empty()) {
+        statusBar()->showMessage(
+            QStringLiteral("%1 %2：%3").arg(Q(mark), Q(ScheduleColumnName(*column)), Q(cellError)));
+    } else if (!model_->Result(row).Computed()) {
+        statusBar()->showMessage(
+            QStringLiteral("%1 有错：%2").arg(Q(mark), Q(model_->Texts(row).errors)));
+    } else {
+        statusBar()->clearMessage();
+    }
+}
+
+void ScheduleWindow::ShowCurve() {
+    const QModelIndex current = proxy_->mapToSource(table->currentIndex());
+    if (!current.isValid()) {
+        chart->ShowNothing(QStringLiteral("选择一行以显示其承载力曲线"));
+        return;
+    }
+    const int row = current.row();
+    const QString mark = Q(RowMark(model_->Row(row), static_cast<std::size_t>(row)));
+    const RowResult& result = model_->Result(row);
+    if (!result.Computed()) {
+        chart->ShowNothing(QStringLiteral("%1 有错，无承载力曲线").arg(mark));
+        return;
+    }
+    chart->ShowCurve(CapacityCurveOf(result, model_->Design(row)), mark);
+}
+
+void ScheduleWindow::UpdateSummary() {
+    int bad = 0;
+    int failing = 0;
+    for (const RowResult& result : model_->Results()) {
+        if (!result.Computed()) {
+            ++bad;
+        } else if (!result.Passes()) {
+            ++failing;
+        }
+    }
+    lb_summary->setText(QStringLiteral("共 %1 行 · 有错 %2 行 · 不满足 %3 行")
+                            .arg(model_->RowCount())
+                            .arg(bad)
+                            .arg(failing));
+}
+
+void ScheduleWindow::UpdateTitle() {
+    setWindowTitle(path_.isEmpty() ? QStringLiteral("桩表计算[*]")
+                                   : QStringLiteral("%1[*] - 桩表计算").arg(DisplayName()));
+}
+
+void ScheduleWindow::Report(const QString& text) {
+    statusBar()->showMessage(text);
+}
+
+// --- Selection ---------------------------------------------------------------
+
+std::vector<int> ScheduleWindow::SelectedSourceRows() const {
+    std::set<int> rows;
+    for (const QModelIndex& index : table->selectionModel()->selectedIndexes()) {
+        rows.insert(proxy_->mapToSource(index).row());
+    }
+    if (rows.empty() && table->currentIndex().isValid()) {
+        rows.insert(proxy_->mapToSource(table->currentIndex()).row());
+    }
+    return {rows.begin(), rows.end()};
+}
+
+// The bounding rectangle of the selected cells in table rows and columns, or the
+// current cell; a null rectangle when there is neither.
+QRect ScheduleWindow::SelectedBlock() const {
+    QRect block;
+    for (const QModelIndex& index : table->selectionModel()->selectedIndexes()) {
+        block |= QRect(index.column(), index.row(), 1, 1);
+    }
+    const QModelIndex current = table->currentIndex();
+    if (block.isNull() && current.isValid()) {
+        block = QRect(current.column(), current.row(), 1, 1);
+    }
+    return block;
+}
+
+// --- Editing -----------------------------------------------------------------
+
+void ScheduleWindow::CopyClick() {
+    RunGuarded([this] {
+        const QRect block = SelectedBlock();
+        if (block.isNull()) {
+            return;
+        }
+        CellBlock cells;
+        for (int row = block.top(); row <= block.bottom(); ++row) {
+            auto& line = cells.emplace_back();
+            for (int column = block.left(); column <= block.right(); ++column) {
+                if (table->isColumnHidden(column)) {
+                    continue;
+                }
+                const QModelIndex index = proxy_->index(row, column);
+                const int role = InputColumnAt(column) ? Qt::EditRole : Qt::DisplayRole;
+                line.push_back(index.data(role).toString().toStdU16String());
+            }
+        }
+        QApplication::clipboard()->setText(Q(WriteCellBlock(cells)));
+        Report(QStringLiteral("已复制 %1 行 %2 列").arg(block.height()).arg(block.width()));
+    });
+}
+
+void ScheduleWindow::PasteClick() {
+    RunGuarded([this] {
+        const CellBlock cells = ReadCellBlock(QApplication::clipboard()->text().toStdU16String());
+        const QRect block = SelectedBlock();
+        const int top = block.isNull() ? proxy_->rowCount() : block.top();
+        const int column = block.isNull() ? 0 : block.left();
+        if (cells.empty()) {
+            Report(QStringLiteral("剪贴板上没有可粘贴的文本"));
+            return;
+        }
+        if (!InputColumnAt(column)) {
+            Report(QStringLiteral("计算结果不能修改，请从输入列粘贴"));
+            return;
+        }
+        std::vector<int> rows;
+        for (int viewRow = top; viewRow < proxy_->rowCount(); ++viewRow) {
+            rows.push_back(SourceRow(viewRow));
+        }
+        const PasteOutcome outcome = editor_->Paste(rows, column, cells);
+        Report(QStringLiteral("已粘贴 %1 行，其中新增 %2 行")
+                   .arg(cells.size())
+                   .arg(outcome.rowsAdded));
+    });
+}
+
+void ScheduleWindow::ClearClick() {
+    RunGuarded([this] {
+        std::vector<std::pair<int, ScheduleColumn>> cells;
+        for (const QModelIndex& index : table->selectionModel()->selectedIndexes()) {
+            if (const auto column = InputColumnAt(index.column())) {
+                cells.emplace_back(proxy_->mapToSource(index).row(), *column);
+            }
+        }
+        const int cleared = editor_->ClearCells(cells);
+        Report(QStringLiteral("已清空 %1 个单元格").arg(cleared));
+    });
+}
+
+void ScheduleWindow::AddRowClick() {
+    RunGuarded([this] {
+        const QModelIndex current = proxy_->mapToSource(table->currentIndex());
+        const int at = editor_->AddRows(current.isValid() ? current.row() : -1, 1);
+        const QModelIndex added =
+            proxy_->mapFromSource(model_->index(at, TableColumnOf(ScheduleColumn::D)));
+        table->setCurrentIndex(added);
+        table->scrollTo(added);
+        Report(QStringLiteral("已添加第 %1 行").arg(at + 1));
+    });
+}
+
+void ScheduleWindow::DeleteRowsClick() {
+    RunGuarded([this] {
+        const std::vector<int> rows = SelectedSourceRows();
+        if (rows.empty()) {
+            Report(QStringLiteral("请先选中要删除的行"));
+            return;
+        }
+        editor_->DeleteRows(rows);
+        Report(QStringLiteral("已删除 %1 行").arg(rows.size()));
+    });
+}
+
+void ScheduleWindow::ScheduleOrderClick() {
+    RunGuarded([this] { table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); });
+}
+
+// --- Design ------------------------------------------------------------------
+
+void ScheduleWindow::PrecisionChange() {
+    RunGuarded([this] {
+        model_->SetPrecision(static_cast<PrecisionMode>(cbb_precision->currentIndex()));
+    });
+}
+
+void ScheduleWindow::StepChange() {
+    RunGuarded([this] {
+        const auto step = ReadDepthStep(cbe_step->currentText().toStdU16String());
+        if (!step) {
+            SetTextColour(cbe_step, Qt::red);
+            Report(QStringLiteral("深度取整步长有错：请写 d 的倍数如 0.1d，或毫米数如 100mm"));
+            return;
+        }
+        SetTextColour(cbe_step, Qt::black);
+        model_->SetStep(*step);
+        ShowCurve();
+    });
+}
+
+void ScheduleWindow::ShowProposalsToggle(bool shown) {
+    RunGuarded([&] {
+        for (int column = 0; column < kTableColumnCount; ++column) {
+            if (IsProposalColumn(column)) {
+                table->setColumnHidden(column, !shown);
+            }
+        }
+    });
+}
+
+void ScheduleWindow::TakeProposalsClick() {
+    RunGuarded([this] {
+        const int changed = editor_->TakeProposedDepths();
+        Report(changed > 0 ? QStringLiteral("已把 %1 行的嵌岩深度改为建议深度").arg(changed)
+                           : QStringLiteral("没有需要改动的嵌岩深度"));
+    });
+}
+
+void ScheduleWindow::AppendToBookClick() {
+    RunGuarded([this] {
+        const int rows = model_->RowCount();
+        if (rows == 0) {
+            ShowMessage(MessageKind::Information,
+                        QStringLiteral("桩表是空的，没有可加入计算书的桩"), this);
+            return;
+        }
+        if (!appendToBook_) {
+            ShowMessage(MessageKind::Error, QStringLiteral("主窗口已关闭，无法加入计算书"), this);
+            return;
+        }
+        const int appended = appendToBook_(model_->Results(), model_->Precision());
+        const int skipped = rows - appended;
+        QString text = QStringLiteral("已加入计算书 %1 根桩").arg(appended);
+        if (skipped > 0) {
+            text += QStringLiteral("；%1 行有错，未加入").arg(skipped);
+        }
+        Report(text);
+        ShowMessage(MessageKind::Information, text + QStringLiteral("。"), this);
+    });
+}
+
+}  // namespace rokal

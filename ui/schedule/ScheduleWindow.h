@@ -1,0 +1,148 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "engine/Formatting.h"
+#include "schedule/RowCompute.h"
+#include "ui/schedule/ScheduleDialogs.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QSplitter;
+class QUndoStack;
+
+namespace rokal {
+
+class CapacityChart;
+class ScheduleEditor;
+class ScheduleModel;
+class ScheduleSortProxy;
+class ScheduleTableView;
+
+// The pile schedule window "桩表计算": a whole foundation in a table, with the
+// results of every row beside its inputs, proposals for depth and grade, and the
+// capacity curve of the selected row.
+class ScheduleWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Appends computed rows to the calculation book in the given rounding and
+    // returns how many were appended.
+    using BookAppender = std::function<int(const std::vector<RowResult>&, PrecisionMode)>;
+
+    ScheduleWindow(BookAppender appendToBook, PrecisionMode precision, QWidget* parent = nullptr);
+    ~ScheduleWindow() override;
+
+    void SetDialogs(ScheduleDialogs dialogs) { dialogs_ = std::move(dialogs); }
+    // Asks about unsaved changes whenever `window` is about to close while this
+    // window is shown, and keeps it open when the user cancels.
+    void GuardClosingOf(QWidget* window);
+
+    // Opens a schedule file after asking about unsaved changes; false when the file
+    // was not opened (cancelled, or it could not be read: the user was told why).
+    bool OpenFile(const QString& path);
+    bool Save();
+    bool SaveAs();
+    bool ExportResults();
+    // True when the schedule may be dropped: nothing unsaved, or the user saved it
+    // or chose not to.
+    bool MayDiscard();
+    bool IsModified() const;
+    const QString& FilePath() const { return path_; }
+
+    ScheduleModel& Model() const { return *model_; }
+    ScheduleSortProxy& Proxy() const { return *proxy_; }
+    QUndoStack& UndoStack() const { return *undo_; }
+    // The schedule row of a table row as shown, which sorting may change.
+    int SourceRow(int viewRow) const;
+
+    // Actions, each also carrying its name as objectName.
+    QAction* act_open = nullptr;
+    QAction* act_save = nullptr;
+    QAction* act_saveAs = nullptr;
+    QAction* act_export = nullptr;
+    QAction* act_close = nullptr;
+    QAction* act_undo = nullptr;
+    QAction* act_redo = nullptr;
+    QAction* act_copy = nullptr;
+    QAction* act_paste = nullptr;
+    QAction* act_clear = nullptr;
+    QAction* act_addRow = nullptr;
+    QAction* act_deleteRows = nullptr;
+    QAction* act_scheduleOrder = nullptr;
+    QAction* act_showProposals = nullptr;
+    QAction* act_takeProposals = nullptr;
+    QAction* act_appendToBook = nullptr;
+    // Widgets.
+    ScheduleTableView* table = nullptr;
+    CapacityChart* chart = nullptr;
+    QComboBox* cbb_precision = nullptr;
+    QComboBox* cbe_step = nullptr;
+    QLabel* lb_summary = nullptr;
+    QSplitter* splitter = nullptr;
+
+    // Handlers of the actions.
+    void OpenClick();
+    void SaveClick();
+    void SaveAsClick();
+    void ExportClick();
+    void CopyClick();
+    void PasteClick();
+    void ClearClick();
+    void AddRowClick();
+    void DeleteRowsClick();
+    void ScheduleOrderClick();
+    void ShowProposalsToggle(bool shown);
+    void TakeProposalsClick();
+    void AppendToBookClick();
+    void PrecisionChange();
+    void StepChange();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // ScheduleWindowLayout.cpp
+    void BuildLayout();
+    void BuildActions();
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildTable();
+    void BuildStatusBar();
+
+    // ScheduleWindow.cpp
+    void ConnectModel();
+    void CurrentChanged();
+    void RowsChanged(int first, int last);
+    void ShowCurrentCell();
+    void ShowCurve();
+    void UpdateSummary();
+    void UpdateTitle();
+    void Report(const QString& text);
+    std::vector<int> SelectedSourceRows() const;
+    QRect SelectedBlock() const;
+
+    // ScheduleWindowFiles.cpp
+    bool ReadFile(const QString& path);
+    bool WriteSchedule(const QString& path);
+    void StartEmpty();
+    QString DisplayName() const;
+    QString SuggestedPath(const QString& suffix) const;
+
+    ScheduleModel* model_ = nullptr;
+    std::unique_ptr<ScheduleEditor> editor_;
+    ScheduleSortProxy* proxy_ = nullptr;
+    QUndoStack* undo_ = nullptr;
+    BookAppender appendToBook_;
+    ScheduleDialogs dialogs_;
+    QString path_;
+};
+
+}  // namespace rokal

@@ -1,0 +1,231 @@
+// The schedule window's files: open, save, export, drag and drop, and the
+// question before unsaved changes would be lost.
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QUndoStack>
+#include <filesystem>
+
+#include "report/DiskSync.h"
+#include "report/ReportFile.h"
+#include "schedule/ResultsCsv.h"
+#include "schedule/ScheduleCsv.h"
+#include "schedule/ScheduleFile.h"
+#include "ui/platform/DocumentsFolder.h"
+#include "ui/schedule/ScheduleModel.h"
+#include "ui/schedule/ScheduleTableView.h"
+#include "ui/schedule/ScheduleWindow.h"
+#include "ui/widgets/GuardedHandler.h"
+#include "ui/widgets/MessageBoxes.h"
+
+namespace rokal {
+namespace {
+
+std::filesystem::path PathOf(const QString& path) {
+    return std::filesystem::path(path.toStdU16String());
+}
+
+// The one local file a drag carries, or empty.
+QString DraggedFile(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls() || mime->urls().size() != 1) {
+        return {};
+    }
+    const QUrl url = mime->urls().front();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+}  // namespace
+
+void ScheduleWindow::StartEmpty() {
+    model_->SetSchedule({});
+    undo_->clear();
+    undo_->setClean();
+    path_.clear();
+    setWindowModified(false);
+    UpdateTitle();
+}
+
+QString ScheduleWindow::DisplayName() const {
+    return path_.isEmpty() ? QStringLiteral("未命名") : QFileInfo(path_).fileName();
+}
+
+// A path in the schedule's folder (or the Documents folder) named after the
+// schedule, with the suffix in place of its extension.
+QString ScheduleWindow::SuggestedPath(const QString& suffix) const {
+    if (path_.isEmpty()) {
+        return QDir(DocumentsFolder()).filePath(QStringLiteral("桩表") + suffix);
+    }
+    const QFileInfo info(path_);
+    return info.dir().filePath(info.completeBaseName() + suffix);
+}
+
+bool ScheduleWindow::IsModified() const {
+    return !undo_->isClean();
+}
+
+bool ScheduleWindow::MayDiscard() {
+    if (!IsModified()) {
+        return true;
+    }
+    switch (dialogs_.askUnsaved(this, DisplayName())) {
+        case UnsavedAnswer::Save:
+            return Save();
+        case UnsavedAnswer::Discard:
+            return true;
+        case UnsavedAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+// --- Open --------------------------------------------------------------------
+
+void ScheduleWindow::OpenClick() {
+    RunGuarded([this] {
+        if (!MayDiscard()) {
+            return;
+        }
+        const QString folder =
+            path_.isEmpty() ? DocumentsFolder() : QFileInfo(path_).absolutePath();
+        const QString path = dialogs_.openPath(this, folder);
+        if (!path.isEmpty()) {
+            ReadFile(path);
+        }
+    });
+}
+
+bool ScheduleWindow::OpenFile(const QString& path) {
+    bool opened = false;
+    RunGuarded([&] { opened = MayDiscard() && ReadFile(path); });
+    return opened;
+}
+
+bool ScheduleWindow::ReadFile(const QString& path) {
+    Schedule schedule;
+    try {
+        schedule = ReadScheduleFile(PathOf(path));
+    } catch (const ScheduleFileError& error) {
+        ShowMessage(MessageKind::Error, QString::fromUtf8(error.what()), this);
+        return false;
+    }
+    model_->SetSchedule(std::move(schedule));
+    undo_->clear();
+    undo_->setClean();
+    path_ = QFileInfo(path).absoluteFilePath();
+    setWindowModified(false);
+    UpdateTitle();
+    if (model_->RowCount() > 0) {
+        table->setCurrentIndex(table->model()->index(0, 0));
+    }
+    statusBar()->showMessage(
+        QStringLiteral("已打开 %1，共 %2 行").arg(DisplayName()).arg(model_->RowCount()));
+    return true;
+}
+
+// --- Save and export ---------------------------------------------------------
+
+void ScheduleWindow::SaveClick() {
+    RunGuarded([this] { Save(); });
+}
+
+void ScheduleWindow::SaveAsClick() {
+    RunGuarded([this] { SaveAs(); });
+}
+
+void ScheduleWindow::ExportClick() {
+    RunGuarded([this] { ExportResults(); });
+}
+
+bool ScheduleWindow::Save() {
+    return path_.isEmpty() ? SaveAs() : WriteSchedule(path_);
+}
+
+bool ScheduleWindow::SaveAs() {
+    const QString suggested = path_.isEmpty() ? SuggestedPath(QStringLiteral(".csv")) : path_;
+    const QString path = dialogs_.savePath(this, suggested);
+    return !path.isEmpty() && WriteSchedule(path);
+}
+
+bool ScheduleWindow::WriteSchedule(const QString& path) {
+    try {
+        WriteFileReplacing(PathOf(path), ScheduleToCsv(model_->GetSchedule()), &SyncToDisk);
+    } catch (const ReportSaveError& error) {
+        ShowMessage(MessageKind::Error,
+                    QStringLiteral("桩表未能保存：%1").arg(QString::fromUtf8(error.what())), this);
+        return false;
+    }
+    path_ = QFileInfo(path).absoluteFilePath();
+    undo_->setClean();
+    UpdateTitle();
+    statusBar()->showMessage(QStringLiteral("已保存 %1").arg(path_));
+    return true;
+}
+
+bool ScheduleWindow::ExportResults() {
+    const QString path = dialogs_.exportPath(this, SuggestedPath(QStringLiteral("_结果.csv")));
+    if (path.isEmpty()) {
+        return false;
+    }
+    const std::string bytes =
+        ResultsToCsv(model_->GetSchedule(), model_->Results(), model_->Designs(),
+                     model_->Precision(), model_->DecimalSeparator());
+    try {
+        WriteFileReplacing(PathOf(path), bytes, &SyncToDisk);
+    } catch (const ReportSaveError& error) {
+        ShowMessage(MessageKind::Error,
+                    QStringLiteral("计算结果未能导出：%1").arg(QString::fromUtf8(error.what())),
+                    this);
+        return false;
+    }
+    statusBar()->showMessage(QStringLiteral("已导出计算结果到 %1").arg(path));
+    return true;
+}
+
+// --- Closing, dragging -------------------------------------------------------
+
+void ScheduleWindow::closeEvent(QCloseEvent* event) {
+    bool discard = false;
+    RunGuarded([&] { discard = MayDiscard(); });
+    if (!discard) {
+        event->ignore();
+        return;
+    }
+    // A closed window forgets its schedule; the next opening starts afresh.
+    StartEmpty();
+    event->accept();
+}
+
+void ScheduleWindow::GuardClosingOf(QWidget* window) {
+    window->installEventFilter(this);
+}
+
+bool ScheduleWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close && watched != this && isVisible()) {
+        bool discard = true;
+        RunGuarded([&] { discard = MayDiscard(); });
+        if (!discard) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void ScheduleWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DraggedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void ScheduleWindow::dropEvent(QDropEvent* event) {
+    const QString path = DraggedFile(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    OpenFile(path);
+}
+
+}  // namespace rokal

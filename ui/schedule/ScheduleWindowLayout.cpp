@@ -1,0 +1,220 @@
+// The schedule window's actions, menus, tool bar, table, chart and status bar.
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUndoStack>
+
+#include "ui/schedule/CapacityChart.h"
+#include "ui/schedule/ScheduleColumns.h"
+#include "ui/schedule/ScheduleDelegate.h"
+#include "ui/schedule/ScheduleModel.h"
+#include "ui/schedule/ScheduleSortProxy.h"
+#include "ui/schedule/ScheduleTableView.h"
+#include "ui/schedule/ScheduleWindow.h"
+
+namespace rokal {
+namespace {
+
+using Window = ScheduleWindow;
+
+constexpr QSize kDefaultSize(1200, 800);
+constexpr int kTableShare = 56;  // percent of the height the table starts with
+
+struct ActionSpec {
+    QAction* Window::*member;
+    const char* name;
+    const char* text;
+    const char* keys;  // portable key sequences separated by "; "
+    const char* tip;
+    void (Window::*onTrigger)();
+};
+
+const ActionSpec kActions[] = {
+    {&Window::act_open, "act_open", "打开…", "Ctrl+O", "打开桩表 CSV 文件", &Window::OpenClick},
+    {&Window::act_save, "act_save", "保存", "Ctrl+S", "保存桩表", &Window::SaveClick},
+    {&Window::act_saveAs, "act_saveAs", "另存为…", "Ctrl+Shift+S", "把桩表保存为另一个文件",
+     &Window::SaveAsClick},
+    {&Window::act_export, "act_export", "导出结果…", "Ctrl+E", "把计算结果写成 CSV 文件",
+     &Window::ExportClick},
+    {&Window::act_close, "act_close", "关闭", "Ctrl+W", "关闭桩表计算窗口", nullptr},
+    {&Window::act_undo, "act_undo", "撤销", "Ctrl+Z", "撤销上一步编辑", nullptr},
+    {&Window::act_redo, "act_redo", "重做", "Ctrl+Y; Ctrl+Shift+Z", "重做撤销的编辑", nullptr},
+    {&Window::act_copy, "act_copy", "复制", "Ctrl+C", "把选中的单元格复制为制表符分隔的文本",
+     &Window::CopyClick},
+    {&Window::act_paste, "act_paste", "粘贴", "Ctrl+V",
+     "从当前单元格起粘贴表格软件复制的单元格；多出的行添加到桩表末尾", &Window::PasteClick},
+    {&Window::act_clear, "act_clear", "清除", "Del", "清空选中的输入单元格", &Window::ClearClick},
+    {&Window::act_addRow, "act_addRow", "添加行", "Ctrl+N", "在当前行下面添加一行",
+     &Window::AddRowClick},
+    {&Window::act_deleteRows, "act_deleteRows", "删除行", "Ctrl+Del", "删除选中的行",
+     &Window::DeleteRowsClick},
+    {&Window::act_scheduleOrder, "act_scheduleOrder", "按桩表顺序", "",
+     "取消排序，按桩表本来的顺序显示", &Window::ScheduleOrderClick},
+    {&Window::act_showProposals, "act_showProposals", "显示建议", "",
+     "显示满足 Nk 的建议嵌岩深度和满足 N 的建议混凝土等级", nullptr},
+    {&Window::act_takeProposals, "act_takeProposals", "采用建议深度", "",
+     "把每行的建议嵌岩深度填入嵌岩深度（可撤销）", &Window::TakeProposalsClick},
+    {&Window::act_appendToBook, "act_appendToBook", "加入计算书", "Ctrl+B",
+     "把计算成功的各行按桩表顺序加入主窗口的计算书", &Window::AppendToBookClick},
+};
+
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// Width of a column: its usual texts or its header's longest line, whichever is wider.
+int ColumnWidth(const QFontMetrics& metrics, int column) {
+    int width = metrics.horizontalAdvance(QLatin1Char('0')) * ColumnWidthInChars(column);
+    for (const QString& line : ColumnHeader(column).split(QLatin1Char('\n'))) {
+        width = std::max(width, metrics.horizontalAdvance(line));
+    }
+    return width + 14;
+}
+
+}  // namespace
+
+void ScheduleWindow::BuildLayout() {
+    setObjectName(QStringLiteral("ScheduleWindow"));
+    resize(kDefaultSize);
+    setAcceptDrops(true);
+    BuildActions();
+    BuildMenus();
+    BuildToolBar();
+    BuildTable();
+    BuildStatusBar();
+}
+
+void ScheduleWindow::BuildActions() {
+    for (const ActionSpec& spec : kActions) {
+        auto* action = new QAction(Text(spec.text), this);
+        action->setObjectName(QString::fromLatin1(spec.name));
+        action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(spec.keys)));
+        action->setToolTip(Text(spec.tip));
+        action->setStatusTip(Text(spec.tip));
+        if (spec.onTrigger) {
+            connect(action, &QAction::triggered, this, spec.onTrigger);
+        }
+        this->*spec.member = action;
+    }
+    connect(act_close, &QAction::triggered, this, &QWidget::close);
+    connect(act_undo, &QAction::triggered, undo_, &QUndoStack::undo);
+    connect(act_redo, &QAction::triggered, undo_, &QUndoStack::redo);
+    connect(undo_, &QUndoStack::canUndoChanged, act_undo, &QAction::setEnabled);
+    connect(undo_, &QUndoStack::canRedoChanged, act_redo, &QAction::setEnabled);
+    act_undo->setEnabled(false);
+    act_redo->setEnabled(false);
+    act_showProposals->setCheckable(true);
+    connect(act_showProposals, &QAction::toggled, this, &Window::ShowProposalsToggle);
+}
+
+void ScheduleWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
+    file->addActions({act_open, act_save, act_saveAs, act_export});
+    file->addSeparator();
+    file->addAction(act_close);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("编辑(&E)"));
+    edit->addActions({act_undo, act_redo});
+    edit->addSeparator();
+    edit->addActions({act_copy, act_paste, act_clear});
+    edit->addSeparator();
+    edit->addActions({act_addRow, act_deleteRows, act_scheduleOrder});
+
+    QMenu* design = menuBar()->addMenu(QStringLiteral("设计(&D)"));
+    design->addActions({act_showProposals, act_takeProposals});
+    design->addSeparator();
+    design->addAction(act_appendToBook);
+}
+
+void ScheduleWindow::BuildToolBar() {
+    QToolBar* bar = addToolBar(QStringLiteral("桩表"));
+    bar->setObjectName(QStringLiteral("tbr_schedule"));
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->addActions({act_open, act_save});
+    bar->addSeparator();
+    bar->addActions({act_undo, act_redo});
+    bar->addSeparator();
+    bar->addActions({act_addRow, act_deleteRows});
+    bar->addSeparator();
+
+    bar->addWidget(new QLabel(QStringLiteral(" 结果精度 "), bar));
+    cbb_precision = new QComboBox(bar);
+    cbb_precision->setObjectName(QStringLiteral("cbb_precision"));
+    for (int i = 0; i < kPrecisionModeCount; ++i) {
+        cbb_precision->addItem(
+            QString::fromStdU16String(PrecisionModeText(static_cast<PrecisionMode>(i))));
+    }
+    cbb_precision->setCurrentIndex(static_cast<int>(model_->Precision()));
+    cbb_precision->setToolTip(QStringLiteral("结果的取整方式，加入计算书时也用它"));
+    connect(cbb_precision, &QComboBox::currentIndexChanged, this, &Window::PrecisionChange);
+    bar->addWidget(cbb_precision);
+    bar->addSeparator();
+
+    bar->addWidget(new QLabel(QStringLiteral(" 深度取整 "), bar));
+    cbe_step = new QComboBox(bar);
+    cbe_step->setObjectName(QStringLiteral("cbe_step"));
+    cbe_step->setEditable(true);
+    cbe_step->setInsertPolicy(QComboBox::NoInsert);
+    cbe_step->addItems({QStringLiteral("0.1d"), QStringLiteral("0.5d"), QStringLiteral("50mm"),
+                        QStringLiteral("100mm")});
+    cbe_step->setMinimumContentsLength(7);
+    cbe_step->setToolTip(
+        QStringLiteral("建议嵌岩深度向上取整的步长：d 的倍数如 0.1d，或毫米数如 100mm"));
+    connect(cbe_step, &QComboBox::currentTextChanged, this, &Window::StepChange);
+    bar->addWidget(cbe_step);
+    bar->addActions({act_showProposals, act_takeProposals});
+    bar->addSeparator();
+    bar->addActions({act_appendToBook, act_export});
+}
+
+void ScheduleWindow::BuildTable() {
+    table = new ScheduleTableView(this);
+    table->setObjectName(QStringLiteral("tbl_schedule"));
+    table->setModel(proxy_);
+    table->setItemDelegate(new ScheduleDelegate(table));
+    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::AnyKeyPressed);
+    table->setAlternatingRowColors(false);
+    table->setWordWrap(false);
+
+    QHeaderView* header = table->horizontalHeader();
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    header->setSortIndicatorClearable(true);
+    header->setDefaultAlignment(Qt::AlignCenter);
+    const QFontMetrics metrics = table->fontMetrics();
+    for (int column = 0; column < kTableColumnCount; ++column) {
+        header->resizeSection(column, ColumnWidth(metrics, column));
+        table->setColumnHidden(column, IsProposalColumn(column));
+    }
+    table->setSortingEnabled(true);
+    QHeaderView* rows = table->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(metrics.height() + 8);
+
+    chart = new CapacityChart(this);
+    chart->setObjectName(QStringLiteral("chv_capacity"));
+
+    splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setObjectName(QStringLiteral("spl_schedule"));
+    splitter->addWidget(table);
+    splitter->addWidget(chart);
+    splitter->setChildrenCollapsible(false);
+    splitter->setSizes({kDefaultSize.height() * kTableShare / 100,
+                        kDefaultSize.height() * (100 - kTableShare) / 100});
+    setCentralWidget(splitter);
+}
+
+void ScheduleWindow::BuildStatusBar() {
+    lb_summary = new QLabel(this);
+    lb_summary->setObjectName(QStringLiteral("lb_summary"));
+    statusBar()->addPermanentWidget(lb_summary);
+}
+
+}  // namespace rokal
