@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUndoStack>
+#include <deque>
+
+#include "tests/ui/MainWindowFixture.h"
+#include "ui/schedule/ScheduleColumns.h"
+#include "ui/schedule/ScheduleModel.h"
+#include "ui/schedule/ScheduleSortProxy.h"
+#include "ui/schedule/ScheduleTableView.h"
+#include "ui/schedule/ScheduleWindow.h"
+
+// The main window and its schedule window, shown and active, with the schedule window's
+// questions answered from a script and its messages recorded.
+class ScheduleWindowTest : public MainWindowTest {
+  public:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        ASSERT_TRUE(folder.isValid());
+        w().OpenScheduleWindow();
+        ASSERT_NE(w().ScheduleWindowIfAny(), nullptr);
+        s().SetDialogs(ScriptedDialogs());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&s()));
+        s().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&s()));
+    }
+
+    rokal::ScheduleWindow& s() { return *w().ScheduleWindowIfAny(); }
+    rokal::ScheduleModel& model() { return s().Model(); }
+    QTableView* table() { return s().table; }
+
+    // The fixture files beside the tests.
+    static QString Fixture(const QString& name) {
+        return QStringLiteral(ROKAL_SCHEDULE_FIXTURES "/") + name;
+    }
+    QString InFolder(const QString& name) const { return folder.filePath(name); }
+
+    void Open(const QString& path) { ASSERT_TRUE(s().OpenFile(path)); }
+
+    // The text a table cell shows, by schedule row and table column.
+    QString Shown(int row, int column) { return model().index(row, column).data().toString(); }
+    QString Shown(int row, rokal::ScheduleColumn column) {
+        return Shown(row, rokal::TableColumnOf(column));
+    }
+    QString Shown(int row, rokal::ResultColumn column) {
+        return Shown(row, rokal::TableColumnOf(column));
+    }
+
+    // Makes a cell of the table, by shown row and column, the current one.
+    void Select(int viewRow, int column) {
+        const QModelIndex index = table()->model()->index(viewRow, column);
+        table()->setFocus();
+        table()->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    }
+
+    // Types into a cell as a user would: Enter to edit, select all, type, Enter.
+    void TypeInCell(int viewRow, int column, const QString& text) {
+        Select(viewRow, column);
+        QTest::keyClick(table(), Qt::Key_Return);
+        QWidget* editor = QApplication::focusWidget();
+        ASSERT_NE(editor, table()) << "Enter did not open an editor";
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        if (text.isEmpty()) {
+            QTest::keyClick(editor, Qt::Key_Delete);
+        } else {
+            QTest::keyClicks(editor, text);
+        }
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The editor hands its text over once the event loop runs.
+        QCoreApplication::processEvents();
+    }
+
+    void Trigger(QAction* action) {
+        ASSERT_TRUE(action->isEnabled()) << action->objectName().toStdString();
+        action->trigger();
+    }
+
+    rokal::ScheduleDialogs ScriptedDialogs() {
+        rokal::ScheduleDialogs dialogs;
+        dialogs.askUnsaved = [this](QWidget*, const QString& name) {
+            asked << name;
+            EXPECT_FALSE(answers.empty()) << "an unexpected question";
+            if (answers.empty()) {
+                return rokal::UnsavedAnswer::Cancel;
+            }
+            const rokal::UnsavedAnswer answer = answers.front();
+            answers.pop_front();
+            return answer;
+        };
+        dialogs.openPath = [this](QWidget*, const QString&) { return openPath; };
+        dialogs.savePath = [this](QWidget*, const QString& suggested) {
+            suggestedSave = suggested;
+            return savePath;
+        };
+        dialogs.exportPath = [this](QWidget*, const QString& suggested) {
+            suggestedExport = suggested;
+            return exportPath;
+        };
+        return dialogs;
+    }
+
+    static QByteArray ReadAll(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static void WriteAll(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+
+    QTemporaryDir folder;
+    // Answers to the unsaved-changes question, used in turn, and the names asked about.
+    std::deque<rokal::UnsavedAnswer> answers;
+    QStringList asked;
+    // What the file dialogs answer; empty means cancelled.
+    QString openPath, savePath, exportPath;
+    QString suggestedSave, suggestedExport;
+};
