@@ -1,9 +1,12 @@
 // The program start: one main window and the event loop.
 #include <QApplication>
+#include <QFile>
+#include <QLocale>
 #include <iostream>
 
 #include "ui/app/AppIdentity.h"
 #include "ui/app/CommandLine.h"
+#include "ui/app/QtTranslations.h"
 #include "ui/main/MPK_PAS_KELD1.h"
 
 int main(int argc, char* argv[]) {
@@ -16,9 +19,14 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     rokal::ApplyApplicationIdentity(app);
+    rokal::InstallQtTranslations(app, QLocale::system());
 
     TMPK_FRM_KELD1 window;
     TMPK_FRM_KELD1::SetMainWindow(&window);
     window.show();
+    if (command.file) {
+        // A schedule named on the command line, as a file manager passes it.
+        window.OpenScheduleWindow(QFile::decodeName(QByteArray::fromStdString(*command.file)));
+    }
     return app.exec();
 }
