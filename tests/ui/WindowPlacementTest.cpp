@@ -37,17 +37,47 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"too narrow only", {331, 651}, {100, 0, 300, 1000}, {100, 174}}),
     [](const auto& info) { return std::to_string(info.index); });
 
-// The real window on the screen the tests run with: its frame's top-left corner
-// lies inside the available area, also on a screen smaller than the window (the
-// small-screen run of this test, see CMakeLists.txt).
+struct FitCase {
+    const char* name;
+    QSize frame;
+    QSize available;
+    double factor;
+};
+
+void PrintTo(const FitCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class FitFactorTest : public ::testing::TestWithParam<FitCase> {};
+
+TEST_P(FitFactorTest, ShrinksUniformlyOnlyWhenTheFrameDoesNotFit) {
+    EXPECT_DOUBLE_EQ(rokal::FitFactor(GetParam().frame, QRect(QPoint(5, 5), GetParam().available)),
+                     GetParam().factor);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, FitFactorTest,
+    ::testing::Values(FitCase{"fits", {331, 621}, {1280, 1024}, 1.0},
+                      FitCase{"exactly fits", {331, 621}, {331, 621}, 1.0},
+                      FitCase{"1024 x 768 at scale 2", {331, 651}, {512, 384}, 384.0 / 651},
+                      FitCase{"half as tall", {300, 600}, {1000, 300}, 0.5},
+                      FitCase{"too narrow", {300, 600}, {150, 1000}, 0.5},
+                      FitCase{"no screen", {300, 600}, {0, 0}, 1.0}),
+    [](const auto& info) { return std::to_string(info.index); });
+
+// The real window on the screen the tests run with: its whole frame lies inside the
+// available area, also on a screen smaller than the window (the small-screen run of
+// this test, see CMakeLists.txt), and so do 计算 and 退出.
 TEST_F(MainWindowTest, StartsWithItsTitleBarOnTheScreen) {
     const QRect available = w().screen()->availableGeometry();
     const QRect frame = w().frameGeometry();
-    EXPECT_TRUE(available.contains(frame.topLeft()))
-        << frame.x() << "," << frame.y() << " not in " << available.width() << "x"
-        << available.height();
-    if (frame.height() <= available.height() && frame.width() <= available.width()) {
-        EXPECT_TRUE(available.contains(frame));
+    EXPECT_TRUE(available.contains(frame))
+        << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height()
+        << " not in " << available.width() << "x" << available.height();
+    for (const QWidget* button :
+         {static_cast<QWidget*>(w().cbt_compute), static_cast<QWidget*>(w().cbt_tuichu)}) {
+        const QRect onScreen(button->mapToGlobal(QPoint()), button->size());
+        EXPECT_TRUE(available.contains(onScreen)) << button->objectName().toStdString();
     }
 }
 
