@@ -11,6 +11,10 @@ set -eu
 : "${WINEPREFIX:?}" "${WINE64:?}" "${WINESERVER:?}"
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
+# Wine turns Windows file names and arguments into Unix ones in the Unix locale's
+# character set: UTF-8, so that Chinese names pass, whatever the caller's locale.
+# It also makes the Windows locale the same on every machine.
+export LC_ALL=C.UTF-8
 
 mkdir -p "$WINEPREFIX"
 (
