@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -44,38 +45,45 @@ std::string RowName(const ScheduleRun& run, std::size_t i) {
            "：";
 }
 
-// Names every row that could not be computed or fails a check; returns how many.
-int ReportFailingRows(const ScheduleRun& run, std::ostream& terminal) {
-    // Gathered and written in blocks: standard error is unbuffered, and a schedule
-    // of 100,000 piles would otherwise cost a system call a fragment.
-    constexpr std::streamoff kBlock = 1 << 16;
-    std::ostringstream err;
-    int failing = 0;
-    for (std::size_t i = 0; i < run.results.size(); ++i) {
-        const RowResult& result = run.results[i];
+// Names every row that could not be computed or fails a check on the terminal.
+// Gathered and written in blocks: standard error is unbuffered, and a schedule of
+// 100,000 piles would otherwise cost a system call a fragment.
+class FailureReport {
+  public:
+    explicit FailureReport(std::ostream& terminal) : terminal_(terminal) {}
+    ~FailureReport() { Flush(); }
+    FailureReport(const FailureReport&) = delete;
+    FailureReport& operator=(const FailureReport&) = delete;
+
+    void Add(const ScheduleRun& run, std::size_t i, const RowResult& result) {
         for (const CellError& error : result.errors) {
-            err << RowName(run, i)
-                << Utf16ToUtf8(ScheduleColumnName(error.column) + u"：" + error.message) << '\n';
+            text_ << RowName(run, i)
+                  << Utf16ToUtf8(ScheduleColumnName(error.column) + u"：" + error.message) << '\n';
         }
         if (result.raCheck && !result.raCheck->holds) {
-            err << RowName(run, i) << "Ra≥Nk 不满足：Ra "
-                << CapacityText(result.raCheck->capacity, run) << " kN < Nk "
-                << LoadText(run, i, ScheduleColumn::Nk) << " kN\n";
+            text_ << RowName(run, i) << "Ra≥Nk 不满足：Ra "
+                  << CapacityText(result.raCheck->capacity, run) << " kN < Nk "
+                  << LoadText(run, i, ScheduleColumn::Nk) << " kN\n";
         }
         if (result.rcCheck && !result.rcCheck->holds) {
-            err << RowName(run, i) << "Rc≥N 不满足：Rc "
-                << CapacityText(result.rcCheck->capacity, run) << " kN < N "
-                << LoadText(run, i, ScheduleColumn::N) << " kN\n";
+            text_ << RowName(run, i) << "Rc≥N 不满足：Rc "
+                  << CapacityText(result.rcCheck->capacity, run) << " kN < N "
+                  << LoadText(run, i, ScheduleColumn::N) << " kN\n";
         }
-        failing += result.Passes() ? 0 : 1;
-        if (err.tellp() > kBlock) {
-            terminal << err.str();
-            err.str({});
+        if (text_.tellp() > kBlock) {
+            Flush();
         }
     }
-    terminal << err.str() << std::flush;
-    return failing;
-}
+    void Flush() {
+        terminal_ << text_.str() << std::flush;
+        text_.str({});
+    }
+
+  private:
+    static constexpr std::streamoff kBlock = 1 << 16;
+    std::ostream& terminal_;
+    std::ostringstream text_;
+};
 
 struct PendingFile {
     std::string name;  // UTF-8, or "-" for standard output
@@ -90,17 +98,25 @@ bool WantsBooks(const CliRequest& request) {
     return optional || !request.textBook.empty() || !request.tableBook.empty();
 }
 
+// The files and logs a run fills as it goes through the rows.
+struct RowSinks {
+    std::optional<ResultsCsvWriter> csv;
+    std::optional<ResultsJsonWriter> json;
+    bool books = false;
+    // The summary and the optional outputs are given every row's results; the
+    // plain outputs are not, so that a large schedule is never held twice.
+    bool keepResults = false;
+};
+
 // The bytes of every named output, made before any file is touched. A book of a
 // schedule without one computed pile is not made.
-void PrepareFiles(const CliRequest& request, const ScheduleRun& run,
+void PrepareFiles(const CliRequest& request, const ScheduleRun& run, RowSinks& sinks,
                   std::vector<PendingFile>& files, std::ostream& err) {
-    if (!request.resultsCsv.empty()) {
-        files.push_back({request.resultsCsv, ResultsToCsv(run.schedule, run.results, run.designs,
-                                                          run.mode, run.decimalSeparator)});
+    if (sinks.csv) {
+        files.push_back({request.resultsCsv, sinks.csv->Finish()});
     }
-    if (!request.resultsJson.empty()) {
-        files.push_back({request.resultsJson, ResultsToJson(run.schedule, run.results, run.designs,
-                                                            run.mode, run.decimalSeparator)});
+    if (sinks.json) {
+        files.push_back({request.resultsJson, sinks.json->Finish()});
     }
     const std::pair<const std::string*, ReportDocument> books[] = {
         {&request.textBook, ReportDocument::Text}, {&request.tableBook, ReportDocument::Table}};
@@ -199,22 +215,59 @@ void PrintLines(const Lines& lines, std::ostream& out) {
     }
 }
 
-ScheduleRun ComputeRun(Schedule schedule, const CliRequest& request) {
-    ScheduleRun run;
-    run.schedule = std::move(schedule);
-    run.mode = request.mode;
-    run.decimalSeparator = request.decimalSeparator;
-    run.results = ComputeSchedule(run.schedule, run.decimalSeparator);
-    run.designs.reserve(run.results.size());
-    for (const RowResult& result : run.results) {
-        run.designs.push_back(DesignRow(result, request.step, run.decimalSeparator));
+bool AnyOptionalOutput(const CliRequest& request) {
+    return std::any_of(request.optionalOutputs.begin(), request.optionalOutputs.end(),
+                       [](const auto& output) { return output->Requested(); });
+}
+
+RowSinks SinksFor(const CliRequest& request, std::size_t rows) {
+    RowSinks sinks;
+    if (!request.resultsCsv.empty()) {
+        sinks.csv.emplace(request.mode, request.decimalSeparator);
+        sinks.csv->Reserve(rows);
     }
-    if (WantsBooks(request)) {
+    if (!request.resultsJson.empty()) {
+        sinks.json.emplace(request.mode, request.decimalSeparator);
+        sinks.json->Reserve(rows);
+    }
+    sinks.books = WantsBooks(request);
+    sinks.keepResults = !request.WritesFiles() || AnyOptionalOutput(request);
+    return sinks;
+}
+
+// Computes, checks and designs each row in turn and hands it to the sinks, the
+// failure report and the tally.
+void ComputeRows(const CliRequest& request, ScheduleRun& run, RowSinks& sinks,
+                 FailureReport& failures, RowTally& tally) {
+    if (sinks.books) {
         run.timeText =
             request.timeText.empty() ? CurrentCalcTimeText() : Utf8ToUtf16(request.timeText);
-        AppendScheduleToLog(run.log, run.results, run.mode, run.timeText, run.decimalSeparator);
     }
-    return run;
+    if (sinks.keepResults) {
+        run.results.reserve(run.schedule.rows.size());
+        run.designs.reserve(run.schedule.rows.size());
+    }
+    for (std::size_t i = 0; i < run.schedule.rows.size(); ++i) {
+        const ScheduleRow& row = run.schedule.rows[i];
+        RowResult result = ComputeRow(row, run.decimalSeparator);
+        RowDesign design = DesignRow(result, request.step, run.decimalSeparator);
+        failures.Add(run, i, result);
+        tally.Add(result);
+        if (sinks.csv) {
+            sinks.csv->Add(row, i, result, design);
+        }
+        if (sinks.json) {
+            sinks.json->Add(row, i, result, &design);
+        }
+        if (sinks.books) {
+            AppendRowToLog(run.log, result, run.mode, run.timeText, run.decimalSeparator);
+        }
+        if (sinks.keepResults) {
+            run.results.push_back(std::move(result));
+            run.designs.push_back(std::move(design));
+        }
+    }
+    failures.Flush();
 }
 
 }  // namespace
@@ -234,22 +287,30 @@ int RunSchedule(const CliRequest& request, std::ostream& out, std::ostream& err)
         err << request.file << "：桩表中没有桩\n";
         return kExitUnusable;
     }
-    const ScheduleRun run = ComputeRun(std::move(schedule), request);
-    const int failing = ReportFailingRows(run, err);
+    ScheduleRun run;
+    run.schedule = std::move(schedule);
+    run.mode = request.mode;
+    run.decimalSeparator = request.decimalSeparator;
+    RowSinks sinks = SinksFor(request, run.schedule.rows.size());
+    RowTally tally;
+    {
+        FailureReport failures(err);
+        ComputeRows(request, run, sinks, failures, tally);
+    }
     std::vector<PendingFile> files;
-    PrepareFiles(request, run, files, err);
+    PrepareFiles(request, run, sinks, files, err);
     const bool usable = WriteFiles(files, request, run, out, err);
     if (!request.WritesFiles()) {
         PrintLines(
             request.command == CliRequest::Command::Design ? DesignSummary(run) : CheckSummary(run),
             out);
     } else if (!WritesToStandardOutput(request)) {
-        out << Utf16ToUtf8(CountLine(run)) << '\n';
+        out << Utf16ToUtf8(CountLine(tally)) << '\n';
     }
     if (!usable) {
         return kExitUnusable;
     }
-    return failing > 0 ? kExitRowFailed : kExitAllPass;
+    return tally.failing + tally.bad > 0 ? kExitRowFailed : kExitAllPass;
 }
 
 }  // namespace rokal

@@ -56,7 +56,11 @@ Lines Render(const ScheduleRun& run, std::vector<TextTable::Column> columns,
         }
     }
     Lines lines = table.Render(kSummaryWidth);
-    lines.push_back(CountLine(run));
+    RowTally tally;
+    for (const RowResult& result : run.results) {
+        tally.Add(result);
+    }
+    lines.push_back(CountLine(tally));
     return lines;
 }
 
@@ -111,26 +115,24 @@ Lines DesignSummary(const ScheduleRun& run) {
                   });
 }
 
-std::u16string CountLine(const ScheduleRun& run) {
-    std::size_t passing = 0;
-    std::size_t failing = 0;
-    std::size_t bad = 0;
-    for (const RowResult& result : run.results) {
-        if (!result.Computed()) {
-            ++bad;
-        } else if (result.Passes()) {
-            ++passing;
-        } else {
-            ++failing;
-        }
+void RowTally::Add(const RowResult& result) {
+    if (!result.Computed()) {
+        ++bad;
+    } else if (result.Passes()) {
+        ++passing;
+    } else {
+        ++failing;
     }
-    std::u16string line = u"桩表共 " + Number(run.results.size()) + u" 根桩：" + Number(passing) +
-                          u" 根计算完成且验算满足";
-    if (failing > 0) {
-        line += u"，" + Number(failing) + u" 根验算不满足";
+}
+
+std::u16string CountLine(const RowTally& tally) {
+    std::u16string line = u"桩表共 " + Number(tally.passing + tally.failing + tally.bad) +
+                          u" 根桩：" + Number(tally.passing) + u" 根计算完成且验算满足";
+    if (tally.failing > 0) {
+        line += u"，" + Number(tally.failing) + u" 根验算不满足";
     }
-    if (bad > 0) {
-        line += u"，" + Number(bad) + u" 根有错误";
+    if (tally.bad > 0) {
+        line += u"，" + Number(tally.bad) + u" 根有错误";
     }
     return line;
 }

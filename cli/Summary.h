@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 #include "cli/ScheduleRun.h"
 #include "report/TableReport.h"
 
@@ -16,7 +18,15 @@ Lines CheckSummary(const ScheduleRun& run);
 // proposed grade. A count line ends it.
 Lines DesignSummary(const ScheduleRun& run);
 
-// "桩表共 12 根桩：10 根满足，1 根验算不满足，1 根有错误".
-std::u16string CountLine(const ScheduleRun& run);
+// How the piles of a run came out.
+struct RowTally {
+    std::size_t passing = 0;  // computed, every given check holds
+    std::size_t failing = 0;  // computed, a check does not hold
+    std::size_t bad = 0;      // not computed
+    void Add(const RowResult& result);
+};
+
+// "桩表共 12 根桩：10 根计算完成且验算满足，1 根验算不满足，1 根有错误".
+std::u16string CountLine(const RowTally& tally);
 
 }  // namespace rokal

@@ -1,5 +1,6 @@
 #include "schedule/ResultsCsv.h"
 
+#include <algorithm>
 #include <array>
 
 #include "engine/RockClass.h"
@@ -37,20 +38,6 @@ std::u16string ErrorsText(const std::vector<CellError>& errors) {
     return text;
 }
 
-// One record, converted to UTF-8 as it is added, so that no second copy of the
-// whole file is ever held as UTF-16.
-void AppendLine(std::string& out, const std::vector<std::u16string>& fields, std::u16string& line) {
-    line.clear();
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0) {
-            line += u',';
-        }
-        line += CsvField(fields[i]);
-    }
-    line += u"\r\n";
-    out += Utf16ToUtf8(line);
-}
-
 }  // namespace
 
 RowResultTexts FormatRowResult(const RowResult& result, const RowDesign& design, PrecisionMode mode,
@@ -76,34 +63,64 @@ RowResultTexts FormatRowResult(const RowResult& result, const RowDesign& design,
     return texts;
 }
 
+ResultsCsvWriter::ResultsCsvWriter(PrecisionMode mode, char16_t decimalSeparator)
+    : mode_(mode), separator_(decimalSeparator), text_(kUtf8Bom) {
+    for (int i = 0; i < kScheduleColumnCount; ++i) {
+        fields_.push_back(ScheduleColumnName(static_cast<ScheduleColumn>(i)));
+    }
+    fields_.insert(fields_.end(), kResultHeaders.begin(), kResultHeaders.end());
+    AppendLine();
+}
+
+void ResultsCsvWriter::Reserve(std::size_t piles) {
+    constexpr std::size_t kTypicalPileBytes = 120;
+    text_.reserve(text_.size() + piles * kTypicalPileBytes);
+}
+
+void ResultsCsvWriter::Add(const ScheduleRow& row, std::size_t index, const RowResult& result,
+                           const RowDesign& design) {
+    RowResultTexts t = FormatRowResult(result, design, mode_, separator_);
+    fields_.assign(row.cells.begin(), row.cells.end());
+    fields_[static_cast<std::size_t>(ScheduleColumn::Mark)] = RowMark(row, index);
+    for (std::u16string* value :
+         {&t.rockClass, &t.zetaR, &t.ra, &t.rc, &t.raCheck, &t.raMargin, &t.rcCheck, &t.rcMargin,
+          &t.depthProposal, &t.gradeProposal, &t.errors}) {
+        fields_.push_back(std::move(*value));
+    }
+    AppendLine();
+}
+
+// One record, converted to UTF-8 as it is added, so that no second copy of the
+// whole file is ever held as UTF-16.
+void ResultsCsvWriter::AppendLine() {
+    line_.clear();
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        if (i > 0) {
+            line_ += u',';
+        }
+        line_ += CsvField(fields_[i]);
+    }
+    line_ += u"\r\n";
+    text_ += Utf16ToUtf8(line_);
+}
+
+std::string ResultsCsvWriter::Finish() {
+    std::string text;
+    text.swap(text_);
+    return text;
+}
+
 std::string ResultsToCsv(const Schedule& schedule, const std::vector<RowResult>& results,
                          const std::vector<RowDesign>& designs, PrecisionMode mode,
                          char16_t decimalSeparator) {
-    constexpr std::size_t kTypicalRowBytes = 120;
-    std::string text(kUtf8Bom);
-    text.reserve((schedule.rows.size() + 1) * kTypicalRowBytes);
-    std::u16string line;
-    std::vector<std::u16string> fields;
-    for (int i = 0; i < kScheduleColumnCount; ++i) {
-        fields.push_back(ScheduleColumnName(static_cast<ScheduleColumn>(i)));
+    ResultsCsvWriter writer(mode, decimalSeparator);
+    const std::size_t count = std::min(schedule.rows.size(), results.size());
+    writer.Reserve(count);
+    static const RowDesign kNoDesign;
+    for (std::size_t i = 0; i < count; ++i) {
+        writer.Add(schedule.rows[i], i, results[i], i < designs.size() ? designs[i] : kNoDesign);
     }
-    fields.insert(fields.end(), kResultHeaders.begin(), kResultHeaders.end());
-    AppendLine(text, fields, line);
-    for (std::size_t i = 0; i < schedule.rows.size() && i < results.size(); ++i) {
-        const ScheduleRow& row = schedule.rows[i];
-        static const RowDesign kNoDesign;
-        const RowDesign& design = i < designs.size() ? designs[i] : kNoDesign;
-        RowResultTexts t = FormatRowResult(results[i], design, mode, decimalSeparator);
-        fields.assign(row.cells.begin(), row.cells.end());
-        fields[static_cast<std::size_t>(ScheduleColumn::Mark)] = RowMark(row, i);
-        for (std::u16string* value :
-             {&t.rockClass, &t.zetaR, &t.ra, &t.rc, &t.raCheck, &t.raMargin, &t.rcCheck,
-              &t.rcMargin, &t.depthProposal, &t.gradeProposal, &t.errors}) {
-            fields.push_back(std::move(*value));
-        }
-        AppendLine(text, fields, line);
-    }
-    return text;
+    return writer.Finish();
 }
 
 }  // namespace rokal

@@ -30,6 +30,29 @@ struct RowResultTexts {
 RowResultTexts FormatRowResult(const RowResult& result, const RowDesign& design, PrecisionMode mode,
                                char16_t decimalSeparator);
 
+// The results CSV built one pile at a time, so that a large schedule need not keep
+// every pile's results to write it. Add the rows in schedule order.
+class ResultsCsvWriter {
+  public:
+    ResultsCsvWriter(PrecisionMode mode, char16_t decimalSeparator);
+    // Room for this many piles, so that the text is never regrown.
+    void Reserve(std::size_t piles);
+    // The pile of row index (which gives an empty mark its "ZH" number).
+    void Add(const ScheduleRow& row, std::size_t index, const RowResult& result,
+             const RowDesign& design);
+    // The whole file; the writer is empty afterwards.
+    std::string Finish();
+
+  private:
+    void AppendLine();
+
+    PrecisionMode mode_;
+    char16_t separator_;
+    std::string text_;
+    std::vector<std::u16string> fields_;
+    std::u16string line_;
+};
+
 // The results as a CSV file in UTF-8 with a byte-order mark: the schedule's input
 // columns (marks filled in), then 岩石类别, ζr, Ra(kN), Rc(kN), Ra≥Nk, Ra富余(%),
 // Rc≥N, Rc富余(%), 建议嵌岩深度, 建议混凝土, 错误. results and designs hold

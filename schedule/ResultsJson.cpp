@@ -85,29 +85,45 @@ void AddResults(ordered_json& json, const RowResult& result, const RowDesign* de
 
 }  // namespace
 
-// Each pile is made and written on its own line, so that a schedule of 100,000
-// piles never stands in memory as one JSON tree and a pile is one line to grep.
+ResultsJsonWriter::ResultsJsonWriter(PrecisionMode mode, char16_t decimalSeparator)
+    : mode_(mode),
+      separator_(decimalSeparator),
+      text_("{\"rounding\":" + ordered_json(U8(PrecisionModeText(mode))).dump() + ",\"piles\":[") {}
+
+void ResultsJsonWriter::Reserve(std::size_t piles) {
+    constexpr std::size_t kTypicalPileBytes = 700;
+    text_.reserve(text_.size() + piles * kTypicalPileBytes);
+}
+
+// Each pile is made and written on its own line, so that a pile is one line to grep.
+void ResultsJsonWriter::Add(const ScheduleRow& row, std::size_t index, const RowResult& result,
+                            const RowDesign* design) {
+    ordered_json pile;
+    pile["mark"] = U8(RowMark(row, index));
+    pile["line"] = row.line;
+    pile["input"] = InputJson(row);
+    AddResults(pile, result, design, mode_, separator_);
+    text_ += piles_++ == 0 ? "\n" : ",\n";
+    text_ += pile.dump();
+}
+
+std::string ResultsJsonWriter::Finish() {
+    std::string text;
+    text.swap(text_);
+    text += "\n]}\n";
+    return text;
+}
+
 std::string ResultsToJson(const Schedule& schedule, const std::vector<RowResult>& results,
                           const std::vector<RowDesign>& designs, PrecisionMode mode,
                           char16_t decimalSeparator) {
+    ResultsJsonWriter writer(mode, decimalSeparator);
     const std::size_t count = std::min(schedule.rows.size(), results.size());
-    std::string text =
-        "{\"rounding\":" + ordered_json(U8(PrecisionModeText(mode))).dump() + ",\"piles\":[";
-    constexpr std::size_t kTypicalPileBytes = 700;
-    text.reserve(text.size() + count * kTypicalPileBytes);
+    writer.Reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
-        const ScheduleRow& row = schedule.rows[i];
-        ordered_json pile;
-        pile["mark"] = U8(RowMark(row, i));
-        pile["line"] = row.line;
-        pile["input"] = InputJson(row);
-        AddResults(pile, results[i], i < designs.size() ? &designs[i] : nullptr, mode,
-                   decimalSeparator);
-        text += i == 0 ? "\n" : ",\n";
-        text += pile.dump();
+        writer.Add(schedule.rows[i], i, results[i], i < designs.size() ? &designs[i] : nullptr);
     }
-    text += "\n]}\n";
-    return text;
+    return writer.Finish();
 }
 
 std::string PileToJson(const RowResult& result, PrecisionMode mode, char16_t decimalSeparator) {

@@ -4,14 +4,20 @@
 
 namespace rokal {
 
+bool AppendRowToLog(ReportLog& log, const RowResult& result, PrecisionMode mode,
+                    const std::u16string& timeText, char16_t decimalSeparator) {
+    if (!result.Computed()) {
+        return false;
+    }
+    log.AppendPile(result.input, *result.pile, mode, timeText, decimalSeparator);
+    return true;
+}
+
 int AppendScheduleToLog(ReportLog& log, const std::vector<RowResult>& results, PrecisionMode mode,
                         const std::u16string& timeText, char16_t decimalSeparator) {
     int appended = 0;
     for (const RowResult& result : results) {
-        if (result.Computed()) {
-            log.AppendPile(result.input, *result.pile, mode, timeText, decimalSeparator);
-            ++appended;
-        }
+        appended += AppendRowToLog(log, result, mode, timeText, decimalSeparator) ? 1 : 0;
     }
     return appended;
 }

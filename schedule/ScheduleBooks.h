@@ -11,6 +11,11 @@
 
 namespace rokal {
 
+// Appends the row to the log with ReportLog::AppendPile when it was computed, as
+// the main window's "计算" does; returns whether it was.
+bool AppendRowToLog(ReportLog& log, const RowResult& result, PrecisionMode mode,
+                    const std::u16string& timeText, char16_t decimalSeparator);
+
 // Appends every computed row, in order, to the log with ReportLog::AppendPile, as
 // if each pile had been computed in the main window one after another. Rows with
 // errors are left out. Returns how many were appended.
