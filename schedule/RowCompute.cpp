@@ -54,16 +54,23 @@ void AddEngineErrors(const PileInput& input, char16_t separator, std::vector<Cel
 }
 
 // Each of d, hr and frk reads well alone, yet together they leave a double's range:
-// hr as a multiple of a huge d, or a capacity from a huge d and frk.
+// hr as a multiple of a huge d, a cross-section area from a huge d alone, or a
+// capacity from a large d and a large frk.
 void AddOverflowErrors(const PileInput& input, char16_t separator, std::vector<CellError>& errors) {
-    bool parsed = true;
+    std::optional<ParsedInput> parsed;
     try {
-        ParsePileInput(input, separator);
+        auto read = ParsePileInput(input, separator);
+        if (const ParsedInput* values = std::get_if<ParsedInput>(&read)) {
+            parsed = *values;
+        }
     } catch (const FloatingPointOverflow&) {
-        parsed = false;
     }
     errors.push_back({ScheduleColumn::D, kOverflowMessage});
-    errors.push_back({parsed ? ScheduleColumn::Frk : ScheduleColumn::Hr, kOverflowMessage});
+    if (!parsed) {
+        errors.push_back({ScheduleColumn::Hr, kOverflowMessage});
+    } else if (std::isfinite(parsed->d * parsed->d)) {
+        errors.push_back({ScheduleColumn::Frk, kOverflowMessage});
+    }
 }
 
 void ReadChoice(const ScheduleRow& row, RowResult& result) {

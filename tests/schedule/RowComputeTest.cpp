@@ -63,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
                     {C::N, kN}}},
         // Numbers beyond a double's range, alone or together.
         BadRowCase{Row(u"", u"1e999", u"1d", u"25", u"C30", u"水下"), {{C::D, kOverflow}}},
-        BadRowCase{Row(u"", u"1e200", u"1d", u"25", u"C30", u"水下"),
+        BadRowCase{Row(u"", u"1e200", u"1d", u"25", u"C30", u"水下"), {{C::D, kOverflow}}},
+        BadRowCase{Row(u"", u"1e150", u"1d", u"1e300", u"C30", u"水下"),
                    {{C::D, kOverflow}, {C::Frk, kOverflow}}},
         BadRowCase{Row(u"", u"1e300", u"1e10d", u"25", u"C30", u"水下"),
                    {{C::D, kOverflow}, {C::Hr, kOverflow}}}));
