@@ -4,6 +4,11 @@
 #include <string>
 
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+
 // <windows.h> first: <shellapi.h> needs its declarations.
 #include <windows.h>
 
@@ -33,6 +38,10 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
 
 void PrepareConsole() {
     SetConsoleOutputCP(CP_UTF8);
+    // Standard output carries the results CSV and JSON byte for byte, as on Linux:
+    // no "\r" before each "\n" (the CSV's own "\r\n" would become "\r\r\n").
+    std::fflush(stdout);
+    _setmode(_fileno(stdout), _O_BINARY);
 }
 
 #else

@@ -11,7 +11,8 @@ namespace rokal {
 // arrive whole whatever the code page.
 std::vector<std::string> Utf8Arguments(int argc, char** argv);
 
-// Lets a Windows console show the UTF-8 the program prints; nothing elsewhere.
+// Lets a Windows console show the UTF-8 the program prints and makes standard
+// output binary there; nothing elsewhere.
 void PrepareConsole();
 
 // The decimal separator of the user's locale settings, from the C library.
