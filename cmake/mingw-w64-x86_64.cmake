@@ -31,4 +31,6 @@ if(ROKAL_WINE64 AND ROKAL_WINESERVER)
     set(CMAKE_CROSSCOMPILING_EMULATOR
         env WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINE64=${ROKAL_WINE64}
             WINESERVER=${ROKAL_WINESERVER} sh ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)
+else()
+    message(WARNING "wine64 not found: the Windows programs build but their tests cannot run")
 endif()
