@@ -4,7 +4,7 @@
 #include <QtGlobal>
 #include <memory>
 
-#include "cli/FileSync.h"
+#include "report/DiskSync.h"
 #include "cli/PdfBookOutput.h"
 #include "cli/ScheduleRun.h"
 #include "ui/print/BookPdf.h"
@@ -50,7 +50,7 @@ bool PdfBooksAvailable() {
 
 void WritePdfBook(const ScheduleRun& run, ReportDocument form, const std::filesystem::path& path) {
     const OffscreenGui gui;
-    WriteBookPdf(MakePrintBook(run.log.Document(form), form), path, &SyncFileToDisk);
+    WriteBookPdf(MakePrintBook(run.log.Document(form), form), path, &SyncToDisk);
 }
 
 }  // namespace rokal

@@ -7,7 +7,7 @@
 
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
-#include "cli/FileSync.h"
+#include "report/DiskSync.h"
 #include "cli/Platform.h"
 #include "cli/Summary.h"
 #include "cli/TextTable.h"
@@ -142,7 +142,7 @@ bool WriteFiles(const std::vector<PendingFile>& files, const CliRequest& request
             continue;
         }
         try {
-            WriteFileReplacing(PathFromUtf8(file.name), file.bytes, &SyncFileToDisk);
+            WriteFileReplacing(PathFromUtf8(file.name), file.bytes, &SyncToDisk);
         } catch (const ReportSaveError& error) {
             err << error.what() << '\n';
             written = false;
