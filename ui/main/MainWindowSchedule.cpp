@@ -27,7 +27,8 @@ void TMPK_FRM_KELD1::BuildScheduleAccess() {
     MainFormLayer->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(MainFormLayer, &QWidget::customContextMenuRequested, this,
             [this, open](const QPoint& at) {
-                auto* menu = new QMenu(this);
+                // Without a parent: a popup would take the window's gradient.
+                auto* menu = new QMenu();
                 menu->setObjectName(QStringLiteral("pop_zhuangbiao"));
                 menu->setAttribute(Qt::WA_DeleteOnClose);
                 menu->addAction(open);

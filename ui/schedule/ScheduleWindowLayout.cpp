@@ -22,7 +22,7 @@ namespace {
 
 using Window = ScheduleWindow;
 
-constexpr QSize kDefaultSize(1200, 800);
+constexpr QSize kDefaultSize(1260, 800);
 constexpr int kTableShare = 56;  // percent of the height the table starts with
 
 struct ActionSpec {

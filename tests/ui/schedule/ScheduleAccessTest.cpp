@@ -36,6 +36,7 @@ TEST_F(ScheduleAccessTest, ContextMenuOfTheInputLayerOpensTheScheduleWindow) {
         EXPECT_EQ(menu->actions().front()->text(), "桩表计算…");
         menu->actions().front()->trigger();
         menu->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     ASSERT_NE(w().ScheduleWindowIfAny(), nullptr);
     EXPECT_TRUE(w().ScheduleWindowIfAny()->isVisible());
