@@ -7,6 +7,7 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 namespace rokal {
 namespace {
@@ -16,8 +17,10 @@ const QColor kRcColour(0x2E, 0x8B, 0x57);
 const QColor kNkColour(0xD0, 0x30, 0x30);
 const QColor kNColour(0x9A, 0x40, 0xC0);
 const QColor kProposedColour(0xF0, 0x90, 0x00);
-constexpr double kHeadroom = 1.12;    // room above the highest line
-constexpr double kFineTicksUpTo = 6;  // hr/d ranges up to this get a tick every 0.5
+constexpr double kHeadroom = 1.12;  // room above the highest line
+constexpr double kFineTicksUpTo = 6;
+// Loads beyond any pile's; the axis's round numbers would leave a double's range.
+constexpr double kRoundNumbersUpTo = 1e15;  // hr/d ranges up to this get a tick every 0.5
 
 QPen LinePen(QColor colour, Qt::PenStyle style) {
     QPen pen(colour, 2);
@@ -132,13 +135,25 @@ void CapacityChart::ShowCurve(const CapacityCurve& curve, const QString& mark) {
 
     xAxis_->setRange(0, curve.xMax);
     xAxis_->setTickInterval(curve.xMax <= kFineTicksUpTo ? 0.5 : 1.0);
-    yAxis_->setRange(0, top > 0 ? top * kHeadroom : 1);
-    yAxis_->applyNiceNumbers();
+    SetLoadRange(top);
     QString title = QStringLiteral("%1 单桩承载力与嵌岩深度").arg(mark);
     if (curve.noDepthSuffices) {
         title += QStringLiteral("（无可满足 Nk 的嵌岩深度）");
     }
     chart()->setTitle(title);
+}
+
+// From 0 to a little above the highest line, in round numbers where they exist.
+void CapacityChart::SetLoadRange(double top) {
+    const double end = top * kHeadroom;
+    if (!(top > 0)) {
+        yAxis_->setRange(0, 1);
+    } else if (!std::isfinite(end) || end > kRoundNumbersUpTo) {
+        yAxis_->setRange(0, top);
+    } else {
+        yAxis_->setRange(0, end);
+        yAxis_->applyNiceNumbers();
+    }
 }
 
 void CapacityChart::ShowNothing(const QString& why) {

@@ -35,6 +35,7 @@ class CapacityChart : public QChartView {
   private:
     void AddSeries(QAbstractSeries* series);
     void ShowSeries(QAbstractSeries* series, bool shown);
+    void SetLoadRange(double top);
 
     QLineSeries* ra_ = nullptr;
     QLineSeries* rc_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
+#include <cmath>
 
 #include "schedule/Design.h"
 #include "tests/ui/schedule/ScheduleWindowFixture.h"
@@ -116,6 +117,56 @@ TEST_F(ScheduleChartTest, FollowsEditsOfTheRowAndHasNoCurveForABadRow) {
     EXPECT_EQ(chart().chart()->title(), "ZH4 有错，无承载力曲线");
     EXPECT_FALSE(chart().RaSeries()->isVisible());
     EXPECT_FALSE(chart().OwnSeries()->isVisible());
+}
+
+}  // namespace
+
+namespace {
+
+// Absurd texts typed into every input column of the selected row end in results
+// or in a bad cell with its message; the chart keeps finite axes throughout.
+TEST_F(ScheduleChartTest, AbsurdCellsEndInResultsOrAMessage) {
+    const QString absurd[] = {"",
+                              "1e308",
+                              "-0",
+                              "1e-320",
+                              "9" + QString(400, '9'),
+                              QString(100000, 'x'),
+                              "1.5d\r\n",
+                              QString("1\t2"),
+                              QString::fromUtf8("１２００"),
+                              QString(QChar(0)) + "12",
+                              "NaN",
+                              "inf",
+                              "0x10",
+                              "C 3 0",
+                              QString::fromUtf8("泥浆护壁\u2028")};
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type != QtDebugMsg && !text.startsWith("This plugin does not support")) {
+                warnings << text;
+            }
+        });
+    Select(1, 0);
+    for (int column = 1; column < rokal::kScheduleColumnCount; ++column) {
+        const QString before = model().index(1, column).data(Qt::EditRole).toString();
+        for (const QString& text : absurd) {
+            table()->model()->setData(table()->model()->index(1, column), text);
+            const rokal::RowResult& row = model().Result(1);
+            EXPECT_EQ(row.Computed(), row.errors.empty());
+            for (const rokal::CellError& error : row.errors) {
+                EXPECT_FALSE(error.message.empty());
+            }
+            EXPECT_TRUE(std::isfinite(chart().LoadAxis()->max())) << column;
+            EXPECT_TRUE(std::isfinite(chart().DepthAxis()->max())) << column;
+        }
+        table()->model()->setData(table()->model()->index(1, column), before);
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(Shown(1, rokal::ResultColumn::Ra), "8926");
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
 }
 
 }  // namespace
