@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
@@ -164,6 +165,7 @@ void ScheduleWindow::BuildToolBar() {
     cbe_step->addItems({QStringLiteral("0.1d"), QStringLiteral("0.5d"), QStringLiteral("50mm"),
                         QStringLiteral("100mm")});
     cbe_step->setMinimumContentsLength(7);
+    cbe_step->lineEdit()->setAcceptDrops(false);  // a dropped file opens, wherever it lands
     cbe_step->setToolTip(
         QStringLiteral("建议嵌岩深度向上取整的步长：d 的倍数如 0.1d，或毫米数如 100mm"));
     connect(cbe_step, &QComboBox::currentTextChanged, this, &Window::StepChange);
@@ -200,6 +202,9 @@ void ScheduleWindow::BuildTable() {
 
     chart = new CapacityChart(this);
     chart->setObjectName(QStringLiteral("chv_capacity"));
+    // A file dropped on the chart opens like anywhere else in the window.
+    chart->setAcceptDrops(false);
+    chart->viewport()->setAcceptDrops(false);
 
     splitter = new QSplitter(Qt::Vertical, this);
     splitter->setObjectName(QStringLiteral("spl_schedule"));
