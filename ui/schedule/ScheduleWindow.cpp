@@ -157,6 +157,18 @@ void ScheduleWindow::Report(const QString& text) {
     statusBar()->showMessage(text);
 }
 
+// True when the schedule can take that many more rows; else says why.
+bool ScheduleWindow::RoomFor(std::size_t addedRows) {
+    if (addedRows <= static_cast<std::size_t>(kMaxRows - model_->RowCount())) {
+        return true;
+    }
+    ShowMessage(MessageKind::Error,
+                QStringLiteral("桩表计算窗口最多 %1 行，未添加。更大的桩表请用 rokal-cli 计算。")
+                    .arg(kMaxRows),
+                this);
+    return false;
+}
+
 // --- Selection ---------------------------------------------------------------
 
 std::vector<int> ScheduleWindow::SelectedSourceRows() const {
@@ -227,6 +239,10 @@ void ScheduleWindow::PasteClick() {
         for (int viewRow = top; viewRow < proxy_->rowCount(); ++viewRow) {
             rows.push_back(SourceRow(viewRow));
         }
+        const std::size_t added = cells.size() > rows.size() ? cells.size() - rows.size() : 0;
+        if (!RoomFor(added)) {
+            return;
+        }
         const PasteOutcome outcome = editor_->Paste(rows, column, cells);
         Report(QStringLiteral("已粘贴 %1 行，其中新增 %2 行")
                    .arg(cells.size())
@@ -249,6 +265,9 @@ void ScheduleWindow::ClearClick() {
 
 void ScheduleWindow::AddRowClick() {
     RunGuarded([this] {
+        if (!RoomFor(1)) {
+            return;
+        }
         const QModelIndex current = proxy_->mapToSource(table->currentIndex());
         const int at = editor_->AddRows(current.isValid() ? current.row() : -1, 1);
         const QModelIndex added =

@@ -34,6 +34,11 @@ class ScheduleWindow : public QMainWindow {
     // returns how many were appended.
     using BookAppender = std::function<int(const std::vector<RowResult>&, PrecisionMode)>;
 
+    // The window holds schedules of up to this many rows and files of up to this
+    // size (100,000 rows take about 150 MB); rokal-cli takes larger ones.
+    static constexpr int kMaxRows = 100000;
+    static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+
     ScheduleWindow(BookAppender appendToBook, PrecisionMode precision, QWidget* parent = nullptr);
     ~ScheduleWindow() override;
 
@@ -126,6 +131,7 @@ class ScheduleWindow : public QMainWindow {
     void UpdateSummary();
     void UpdateTitle();
     void Report(const QString& text);
+    bool RoomFor(std::size_t addedRows);
     std::vector<int> SelectedSourceRows() const;
     QRect SelectedBlock() const;
 

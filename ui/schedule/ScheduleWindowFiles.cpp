@@ -103,11 +103,31 @@ bool ScheduleWindow::OpenFile(const QString& path) {
 }
 
 bool ScheduleWindow::ReadFile(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() > kMaxFileBytes) {
+        ShowMessage(MessageKind::Error,
+                    QStringLiteral("“%1”超过 %2 MB，桩表计算窗口不能打开。更大的桩表请用 "
+                                   "rokal-cli 计算。")
+                        .arg(info.fileName())
+                        .arg(kMaxFileBytes / (1024 * 1024)),
+                    this);
+        return false;
+    }
     Schedule schedule;
     try {
         schedule = ReadScheduleFile(PathOf(path));
     } catch (const ScheduleFileError& error) {
         ShowMessage(MessageKind::Error, QString::fromUtf8(error.what()), this);
+        return false;
+    }
+    if (schedule.rows.size() > static_cast<std::size_t>(kMaxRows)) {
+        ShowMessage(MessageKind::Error,
+                    QStringLiteral("“%1”有 %2 行，桩表计算窗口最多 %3 行。更大的桩表请用 "
+                                   "rokal-cli 计算。")
+                        .arg(info.fileName())
+                        .arg(schedule.rows.size())
+                        .arg(kMaxRows),
+                    this);
         return false;
     }
     model_->SetSchedule(std::move(schedule));
