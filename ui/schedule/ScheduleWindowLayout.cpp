@@ -214,6 +214,7 @@ void ScheduleWindow::BuildTable() {
     splitter->setSizes({kDefaultSize.height() * kTableShare / 100,
                         kDefaultSize.height() * (100 - kTableShare) / 100});
     setCentralWidget(splitter);
+    table->setFocus();  // keys go to the table when the window comes up
 }
 
 void ScheduleWindow::BuildStatusBar() {

@@ -4,6 +4,7 @@
 
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/schedule/ScheduleModel.h"
+#include "ui/schedule/ScheduleTableView.h"
 #include "ui/schedule/ScheduleWindow.h"
 
 namespace {
@@ -18,6 +19,10 @@ TEST_F(ScheduleAccessTest, CtrlTOpensOneScheduleWindow) {
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(first->windowTitle(), "桩表计算[*]");
     EXPECT_EQ(first->Model().RowCount(), 0);
+    // Keys go to the table, not to the first box of the tool bar.
+    first->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(first));
+    EXPECT_EQ(QApplication::focusWidget(), first->table);
 
     QTest::keyClick(&w(), Qt::Key_T, Qt::ControlModifier);
     EXPECT_EQ(w().ScheduleWindowIfAny(), first);
