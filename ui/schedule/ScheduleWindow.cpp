@@ -33,6 +33,12 @@ QString Q(const std::u16string& text) {
     return QString::fromStdU16String(text);
 }
 
+// A file name as a window title shows it: "[*]" in it is the name's own, not the
+// mark of unsaved changes.
+QString TitleText(QString name) {
+    return name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
+
 }  // namespace
 
 void ScheduleWindowDeleter::operator()(ScheduleWindow* window) const {
@@ -149,8 +155,9 @@ void ScheduleWindow::UpdateSummary() {
 }
 
 void ScheduleWindow::UpdateTitle() {
-    setWindowTitle(path_.isEmpty() ? QStringLiteral("桩表计算[*]")
-                                   : QStringLiteral("%1[*] - 桩表计算").arg(DisplayName()));
+    setWindowTitle(path_.isEmpty()
+                       ? QStringLiteral("桩表计算[*]")
+                       : QStringLiteral("%1[*] - 桩表计算").arg(TitleText(DisplayName())));
 }
 
 void ScheduleWindow::Report(const QString& text) {

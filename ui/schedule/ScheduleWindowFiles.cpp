@@ -108,8 +108,7 @@ bool ScheduleWindow::ReadFile(const QString& path) {
         ShowMessage(MessageKind::Error,
                     QStringLiteral("“%1”超过 %2 MB，桩表计算窗口不能打开。更大的桩表请用 "
                                    "rokal-cli 计算。")
-                        .arg(info.fileName())
-                        .arg(kMaxFileBytes / (1024 * 1024)),
+                        .arg(info.fileName(), QString::number(kMaxFileBytes / (1024 * 1024))),
                     this);
         return false;
     }
@@ -124,9 +123,8 @@ bool ScheduleWindow::ReadFile(const QString& path) {
         ShowMessage(MessageKind::Error,
                     QStringLiteral("“%1”有 %2 行，桩表计算窗口最多 %3 行。更大的桩表请用 "
                                    "rokal-cli 计算。")
-                        .arg(info.fileName())
-                        .arg(schedule.rows.size())
-                        .arg(kMaxRows),
+                        .arg(info.fileName(), QString::number(schedule.rows.size()),
+                             QString::number(kMaxRows)),
                     this);
         return false;
     }
@@ -139,8 +137,8 @@ bool ScheduleWindow::ReadFile(const QString& path) {
     if (model_->RowCount() > 0) {
         table->setCurrentIndex(table->model()->index(0, 0));
     }
-    statusBar()->showMessage(
-        QStringLiteral("已打开 %1，共 %2 行").arg(DisplayName()).arg(model_->RowCount()));
+    statusBar()->showMessage(QStringLiteral("已打开 %1，共 %2 行")
+                                 .arg(DisplayName(), QString::number(model_->RowCount())));
     return true;
 }
 

@@ -1,6 +1,8 @@
 // Saving, exporting, and the question before unsaved changes would be lost: on
 // closing, on opening another file, and on closing the main window.
 #include <QDir>
+#include <QStatusBar>
+#include <QWindow>
 
 #include "schedule/ResultsCsv.h"
 #include "schedule/ScheduleCsv.h"
@@ -144,6 +146,23 @@ TEST_F(ScheduleFileTest, ClosingTheMainWindowAsksForAnUnsavedSchedule) {
     answers = {UnsavedAnswer::Discard};
     EXPECT_TRUE(w().close());
     EXPECT_EQ(asked.size(), 2);
+}
+
+}  // namespace
+
+namespace {
+
+// Names that look like the title's or the messages' own marks stay as they are.
+TEST_F(ScheduleFileTest, FileNamesShowAsTheyAre) {
+    const QString names[] = {"a[*]b.csv", "%2 %1.csv", "桩表\t二.csv"};
+    for (const QString& name : names) {
+        ASSERT_TRUE(QFile::copy(path, InFolder(name)));
+        Open(InFolder(name));
+        s().setWindowModified(true);
+        EXPECT_EQ(s().windowHandle()->title(), name + "* - 桩表计算");
+        EXPECT_EQ(s().statusBar()->currentMessage(), "已打开 " + name + "，共 30 行");
+        s().setWindowModified(false);
+    }
 }
 
 }  // namespace
