@@ -52,14 +52,19 @@ QString DepthText(double hrOverD) {
     return QString::number(hrOverD, 'f', 2);
 }
 
-}  // namespace
-
-CapacityChart::CapacityChart(QWidget* parent) : QChartView(parent) {
+// Handed to the view at its construction: a chart set later would leave the view's
+// first one undeleted.
+QChart* NewChart() {
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->legend()->setAlignment(Qt::AlignRight);
     chart->setMargins(QMargins(4, 4, 4, 4));
-    setChart(chart);
+    return chart;
+}
+
+}  // namespace
+
+CapacityChart::CapacityChart(QWidget* parent) : QChartView(NewChart(), parent) {
     setRenderHint(QPainter::Antialiasing);
     setMinimumSize(360, 240);
 
@@ -72,8 +77,8 @@ CapacityChart::CapacityChart(QWidget* parent) : QChartView(parent) {
     yAxis_ = new QValueAxis;
     yAxis_->setTitleText(QStringLiteral("承载力 (kN)"));
     yAxis_->setLabelFormat(QStringLiteral("%.0f"));
-    chart->addAxis(xAxis_, Qt::AlignBottom);
-    chart->addAxis(yAxis_, Qt::AlignLeft);
+    chart()->addAxis(xAxis_, Qt::AlignBottom);
+    chart()->addAxis(yAxis_, Qt::AlignLeft);
 
     ra_ = Line(QStringLiteral("Ra"), kRaColour, Qt::SolidLine);
     rc_ = Line(QStringLiteral("Rc"), kRcColour, Qt::SolidLine);
