@@ -28,6 +28,19 @@ UnsavedAnswer AskUnsaved(QWidget* parent, const QString& name) {
     return box.clickedButton() == discard ? UnsavedAnswer::Discard : UnsavedAnswer::Cancel;
 }
 
+// A file to write, ".csv" added to a name typed without an extension (before the
+// dialog asks whether to replace an existing file).
+QString SavePath(QWidget* parent, const QString& caption, const QString& suggested) {
+    QFileDialog dialog(parent, caption, suggested, CsvFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().front();
+}
+
 }  // namespace
 
 ScheduleDialogs StandardScheduleDialogs() {
@@ -38,12 +51,10 @@ ScheduleDialogs StandardScheduleDialogs() {
                                             CsvFilter());
     };
     dialogs.savePath = [](QWidget* parent, const QString& suggested) {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("保存桩表"), suggested,
-                                            CsvFilter());
+        return SavePath(parent, QStringLiteral("保存桩表"), suggested);
     };
     dialogs.exportPath = [](QWidget* parent, const QString& suggested) {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("导出计算结果"), suggested,
-                                            CsvFilter());
+        return SavePath(parent, QStringLiteral("导出计算结果"), suggested);
     };
     return dialogs;
 }
