@@ -17,10 +17,11 @@ const QColor kRcColour(0x2E, 0x8B, 0x57);
 const QColor kNkColour(0xD0, 0x30, 0x30);
 const QColor kNColour(0x9A, 0x40, 0xC0);
 const QColor kProposedColour(0xF0, 0x90, 0x00);
-constexpr double kHeadroom = 1.12;  // room above the highest line
-constexpr double kFineTicksUpTo = 6;
+constexpr double kHeadroom = 1.12;         // room above the highest line
+constexpr double kEmptyLoadRange = 10000;  // kN shown when there is no curve
+constexpr double kFineTicksUpTo = 6;       // hr/d ranges up to this get a tick every 0.5
 // Loads beyond any pile's; the axis's round numbers would leave a double's range.
-constexpr double kRoundNumbersUpTo = 1e15;  // hr/d ranges up to this get a tick every 0.5
+constexpr double kRoundNumbersUpTo = 1e15;
 
 QPen LinePen(QColor colour, Qt::PenStyle style) {
     QPen pen(colour, 2);
@@ -152,7 +153,7 @@ void CapacityChart::ShowCurve(const CapacityCurve& curve, const QString& mark) {
 void CapacityChart::SetLoadRange(double top) {
     const double end = top * kHeadroom;
     if (!(top > 0)) {
-        yAxis_->setRange(0, 1);
+        yAxis_->setRange(0, kEmptyLoadRange);
     } else if (!std::isfinite(end) || end > kRoundNumbersUpTo) {
         yAxis_->setRange(0, top);
     } else {
@@ -166,8 +167,10 @@ void CapacityChart::ShowNothing(const QString& why) {
          std::initializer_list<QAbstractSeries*>{ra_, rc_, nk_, n_, own_, proposed_}) {
         ShowSeries(series, false);
     }
+    // Whole numbers of kN on an empty chart, rather than ticks of 0 and 1 that the
+    // axis's whole-number labels would each write several times.
     xAxis_->setRange(0, 1);
-    yAxis_->setRange(0, 1);
+    yAxis_->setRange(0, kEmptyLoadRange);
     chart()->setTitle(why);
 }
 
