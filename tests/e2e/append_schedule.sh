@@ -10,14 +10,8 @@ program=$(realpath "$1")
 schedule=$(realpath "$2")
 expected=$(realpath "$3")
 
-if [ -z "${ROKAL_E2E_INNER:-}" ]; then
-    work=$(mktemp -d)
-    trap 'rm -rf "$work"' EXIT
-    export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config ROKAL_E2E_INNER=1
-    mkdir -p "$HOME"
-    unset XDG_DOCUMENTS_DIR QT_QPA_PLATFORM
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
+source "$(dirname "${BASH_SOURCE[0]}")/fresh_session.sh"
+RunInFreshSession 1280x1024 "$0" "$@"
 
 table_file="$HOME/Documents/嵌岩桩计算书(依据DBJ52T045-2018)_表格.txt"
 

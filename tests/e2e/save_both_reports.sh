@@ -9,14 +9,8 @@ set -euo pipefail
 program=$(realpath "$1")
 expected=$(realpath "$2")
 
-if [ -z "${ROKAL_E2E_INNER:-}" ]; then
-    work=$(mktemp -d)
-    trap 'rm -rf "$work"' EXIT
-    export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config ROKAL_E2E_INNER=1
-    mkdir -p "$HOME"
-    unset XDG_DOCUMENTS_DIR QT_QPA_PLATFORM
-    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
-fi
+source "$(dirname "${BASH_SOURCE[0]}")/fresh_session.sh"
+RunInFreshSession 1024x768 "$0" "$@"
 
 documents=$HOME/Documents
 text_file="$documents/嵌岩桩计算书(依据DBJ52T045-2018)_文本.txt"
