@@ -217,6 +217,39 @@ TEST_F(KeyboardMouseTest, WheelOverATypedDiameterLeavesIt) {
     EXPECT_EQ(w().cbe_dd->currentText(), "1250");
 }
 
+// A step of the wheel or an arrow key in a list holding a typed value starts from
+// that value's item, never from the item picked before the typing.
+struct TypedStepCase {
+    const char* typed;
+    bool wheel;
+    const char* expected;
+};
+
+void PrintTo(const TypedStepCase& c, std::ostream* out) {
+    *out << c.typed << (c.wheel ? " wheel" : " key");
+}
+
+class TypedStepTest : public KeyboardMouseTest,
+                      public ::testing::WithParamInterface<TypedStepCase> {};
+
+TEST_P(TypedStepTest, StartsFromTheTypedValue) {
+    Type(w().cbe_dd, GetParam().typed);
+    w().cbe_dd->setFocus();
+    if (GetParam().wheel) {
+        Wheel(w().cbe_dd, -1);
+    } else {
+        QTest::keyClick(w().cbe_dd, Qt::Key_Down);
+    }
+    EXPECT_EQ(w().cbe_dd->currentText(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, TypedStepTest,
+                         ::testing::Values(TypedStepCase{"1250", true, "1250"},
+                                           TypedStepCase{"1250", false, "1250"},
+                                           TypedStepCase{"1500", true, "1600"},
+                                           TypedStepCase{"1500", false, "1600"}),
+                         [](const auto& info) { return std::to_string(info.index); });
+
 TEST_F(KeyboardMouseTest, WheelOverTheShownRoundingBoxComputesOnlyWithTheFocus) {
     Click(w().cbt_JingDu);
     w().cbe_dd->setFocus();

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QStyleHints>
 #include <algorithm>
@@ -37,6 +38,49 @@ std::vector<QWidget*> FocusChain(const TMPK_FRM_KELD1& w) {
 std::vector<QWidget*> Inputs(const TMPK_FRM_KELD1& w) {
     return {w.cbe_dd,  w.cbe_dd->lineEdit(), w.cbe_hr, w.cbe_hr->lineEdit(), w.edt_frk, w.cbe_hnt,
             w.cbb_czgy};
+}
+
+bool IsListStep(const QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            return event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+        default:
+            return false;
+    }
+}
+
+// After a value is typed into a list, the list still holds the item picked before,
+// and a step of the wheel or an arrow key would start from there: 1250 typed over
+// 1000 would become 1100. A step starts from the typed value's own item instead;
+// a typed value that is no item of the list is left as it is. Returns true when
+// the step must not happen.
+bool StepsFromAStaleItem(QComboBox* list) {
+    if (!list->isEditable() || list->currentIndex() < 0 ||
+        list->currentText() == list->itemText(list->currentIndex())) {
+        return false;
+    }
+    const int typed = list->findText(list->currentText());
+    if (typed < 0) {
+        return true;
+    }
+    // The text stays the same, so nothing of the window reacts to this.
+    const QSignalBlocker quiet(list);
+    list->setCurrentIndex(typed);
+    return false;
+}
+
+// The list whose text field or self is watched.
+QComboBox* ListOf(QObject* watched) {
+    if (auto* list = qobject_cast<QComboBox*>(watched)) {
+        return list;
+    }
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    return edit != nullptr ? qobject_cast<QComboBox*>(edit->parentWidget()) : nullptr;
 }
 
 }  // namespace
@@ -95,12 +139,12 @@ bool MainWindowKeys::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Wheel: {
             // Over a list without the focus the wheel changes nothing; the event
             // goes on to the parents as if the list were not there.
-            const auto* list = qobject_cast<QComboBox*>(watched);
+            auto* list = qobject_cast<QComboBox*>(watched);
             if (list != nullptr && !list->hasFocus()) {
                 event->ignore();
                 return true;
             }
-            return false;
+            return list != nullptr && StepsFromAStaleItem(list);
         }
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
@@ -111,6 +155,10 @@ bool MainWindowKeys::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool MainWindowKeys::OnKeyPress(QObject* watched, QKeyEvent* event) {
+    if (IsListStep(event)) {
+        QComboBox* list = ListOf(watched);
+        return list != nullptr && StepsFromAStaleItem(list);
+    }
     if (!IsEnter(event)) {
         return false;
     }
