@@ -53,13 +53,13 @@ void TMPK_FRM_KELD1::BuildPrintActions() {
          &TMPK_FRM_KELD1::PrintPreviewClick},
         {"act_Print", u"打印…", QKeySequence(Qt::CTRL | Qt::Key_P), &TMPK_FRM_KELD1::PrintClick},
     };
-    for (const PrintActionSpec& spec : specs) {
-        auto* action = new QAction(QString::fromUtf16(spec.text), JieGuo_DocLayer);
-        action->setObjectName(QString::fromLatin1(spec.name));
-        action->setShortcut(spec.keys);
+    for (const PrintActionSpec& item : specs) {
+        auto* action = new QAction(QString::fromUtf16(item.text), JieGuo_DocLayer);
+        action->setObjectName(QString::fromLatin1(item.name));
+        action->setShortcut(item.keys);
         // While the result layer is shown, wherever the focus is in the window.
         action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, spec.handler);
+        connect(action, &QAction::triggered, this, item.handler);
         JieGuo_DocLayer->addAction(action);
         printActions_.append(action);
     }

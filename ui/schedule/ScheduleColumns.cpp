@@ -35,7 +35,7 @@ const std::array<ColumnSpec, kTableColumnCount> kColumns = {{
     {"建议\n混凝土", "使 Rc 达到 N 的最低混凝土强度等级", 12, false},
 }};
 
-const ColumnSpec& Spec(int column) {
+const ColumnSpec& ColumnEntry(int column) {
     return kColumns.at(static_cast<std::size_t>(column));
 }
 
@@ -64,19 +64,19 @@ int TableColumnOf(ResultColumn column) {
 }
 
 QString ColumnHeader(int column) {
-    return QString::fromUtf8(Spec(column).header);
+    return QString::fromUtf8(ColumnEntry(column).header);
 }
 
 QString ColumnToolTip(int column) {
-    return QString::fromUtf8(Spec(column).toolTip);
+    return QString::fromUtf8(ColumnEntry(column).toolTip);
 }
 
 int ColumnWidthInChars(int column) {
-    return Spec(column).widthInChars;
+    return ColumnEntry(column).widthInChars;
 }
 
 bool IsNumericColumn(int column) {
-    return Spec(column).numeric;
+    return ColumnEntry(column).numeric;
 }
 
 bool IsProposalColumn(int column) {

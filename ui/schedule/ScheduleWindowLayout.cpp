@@ -91,16 +91,16 @@ void ScheduleWindow::BuildLayout() {
 }
 
 void ScheduleWindow::BuildActions() {
-    for (const ActionSpec& spec : kActions) {
-        auto* action = new QAction(Text(spec.text), this);
-        action->setObjectName(QString::fromLatin1(spec.name));
-        action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(spec.keys)));
-        action->setToolTip(Text(spec.tip));
-        action->setStatusTip(Text(spec.tip));
-        if (spec.onTrigger) {
-            connect(action, &QAction::triggered, this, spec.onTrigger);
+    for (const ActionSpec& item : kActions) {
+        auto* action = new QAction(Text(item.text), this);
+        action->setObjectName(QString::fromLatin1(item.name));
+        action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(item.keys)));
+        action->setToolTip(Text(item.tip));
+        action->setStatusTip(Text(item.tip));
+        if (item.onTrigger) {
+            connect(action, &QAction::triggered, this, item.onTrigger);
         }
-        this->*spec.member = action;
+        this->*item.member = action;
     }
     connect(act_close, &QAction::triggered, this, &QWidget::close);
     connect(act_undo, &QAction::triggered, undo_, &QUndoStack::undo);
