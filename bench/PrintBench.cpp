@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "bench/BookFixture.h"
+#include "print/BookPdf.h"
 #include "report/DiskSync.h"
-#include "ui/print/BookPdf.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <QtGlobal>
 #include <memory>
 
-#include "report/DiskSync.h"
 #include "cli/PdfBookOutput.h"
 #include "cli/ScheduleRun.h"
-#include "ui/print/BookPdf.h"
+#include "print/BookPdf.h"
+#include "report/DiskSync.h"
 
 namespace rokal {
 

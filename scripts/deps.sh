@@ -11,7 +11,7 @@ packages=(
     xvfb xauth xdotool x11-utils
     desktop-file-utils zbar-tools
     clang libclang-rt-14-dev
-    dpkg-dev file locales
+    dpkg-dev file locales ccache
     libcli11-dev nlohmann-json3-dev
     qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qt6-translations-l10n
     poppler-utils lintian appstream man-db

@@ -1,4 +1,4 @@
-#include "ui/print/BookPagination.h"
+#include "print/BookPagination.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/print/BookPdf.h"
+#include "print/BookPdf.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -8,11 +8,11 @@
 #include <fstream>
 #include <iterator>
 
+#include "print/BookPagination.h"
+#include "print/PageFrame.h"
+#include "print/ReportColumns.h"
 #include "tests/print/PdfTools.h"
 #include "tests/print/PrintFixture.h"
-#include "ui/print/BookPagination.h"
-#include "ui/print/PageFrame.h"
-#include "ui/widgets/ReportColumns.h"
 
 namespace rokal {
 namespace {

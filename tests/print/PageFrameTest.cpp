@@ -1,11 +1,11 @@
-#include "ui/print/PageFrame.h"
+#include "print/PageFrame.h"
 
 #include <gtest/gtest.h>
 #include <QRectF>
 #include <algorithm>
 
+#include "print/ReportColumns.h"
 #include "tests/print/PrintFixture.h"
-#include "ui/widgets/ReportColumns.h"
 
 namespace rokal {
 namespace {

@@ -12,10 +12,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "print/PrintBook.h"
 #include "tests/print/PdfTools.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/main/PrintDialogs.h"
-#include "ui/print/PrintBook.h"
 
 namespace {
 

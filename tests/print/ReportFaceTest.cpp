@@ -1,12 +1,12 @@
-#include "ui/print/ReportFace.h"
+#include "print/ReportFace.h"
 
 #include <gtest/gtest.h>
 #include <QRawFont>
 #include <set>
 
+#include "print/PrintBook.h"
+#include "print/ReportColumns.h"
 #include "tests/print/PrintFixture.h"
-#include "ui/print/PrintBook.h"
-#include "ui/widgets/ReportColumns.h"
 
 namespace rokal {
 namespace {

@@ -11,10 +11,10 @@
 #include <QTest>
 #include <vector>
 
+#include "print/ReportColumns.h"
 #include "report/DisplayWidth.h"
 #include "report/TextReport.h"
 #include "tests/report/ReportTestSupport.h"
-#include "ui/widgets/ReportColumns.h"
 #include "ui/widgets/ReportView.h"
 
 namespace {

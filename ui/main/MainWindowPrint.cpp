@@ -7,13 +7,13 @@
 #include <QPrinter>
 #include <filesystem>
 
+#include "print/BookPainter.h"
+#include "print/BookPdf.h"
+#include "print/PageFrame.h"
 #include "report/DiskSync.h"
 #include "ui/main/MPK_PAS_KELD1.h"
 #include "ui/main/PrintDialogs.h"
 #include "ui/platform/DocumentsFolder.h"
-#include "ui/print/BookPainter.h"
-#include "ui/print/BookPdf.h"
-#include "ui/print/PageFrame.h"
 #include "ui/widgets/GuardedHandler.h"
 #include "ui/widgets/ReportView.h"
 

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "ui/widgets/ReportColumns.h"
+#include "print/ReportColumns.h"
 
 namespace rokal {
 

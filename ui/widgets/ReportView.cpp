@@ -12,7 +12,7 @@
 #include <cmath>
 #include <utility>
 
-#include "ui/widgets/ReportColumns.h"
+#include "print/ReportColumns.h"
 
 namespace rokal {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/print/PrintBook.h"
+#include "print/PrintBook.h"
 
 class QPagedPaintDevice;
 

@@ -1,4 +1,4 @@
-#include "ui/widgets/ReportColumns.h"
+#include "print/ReportColumns.h"
 
 namespace rokal {
 

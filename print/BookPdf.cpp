@@ -1,11 +1,11 @@
-#include "ui/print/BookPdf.h"
+#include "print/BookPdf.h"
 
 #include <QBuffer>
 #include <QPdfWriter>
 #include <QString>
 
-#include "ui/print/BookPainter.h"
-#include "ui/print/PageFrame.h"
+#include "print/BookPainter.h"
+#include "print/PageFrame.h"
 
 namespace rokal {
 

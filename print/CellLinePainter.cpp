@@ -1,11 +1,11 @@
-#include "ui/print/CellLinePainter.h"
+#include "print/CellLinePainter.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 
-#include "ui/print/ReportFace.h"
-#include "ui/widgets/ReportColumns.h"
+#include "print/ReportColumns.h"
+#include "print/ReportFace.h"
 
 namespace rokal {
 

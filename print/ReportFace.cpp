@@ -1,4 +1,4 @@
-#include "ui/print/ReportFace.h"
+#include "print/ReportFace.h"
 
 #include <QFontDatabase>
 #include <QStringList>

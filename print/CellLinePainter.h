@@ -11,7 +11,7 @@ class QPainter;
 namespace rokal {
 
 // Draws report lines in the report face at one size, every character at its
-// cells by the report's column rule (ui/widgets/ReportColumns.h), so that the
+// cells by the report's column rule (print/ReportColumns.h), so that the
 // columns of the printed lines stand exactly as in the views. Each line is one
 // run of glyphs; a character the face lacks is drawn in a fallback font, centred
 // in its cells.

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "print/PrintBook.h"
 #include "report/ReportFile.h"
-#include "ui/print/PrintBook.h"
 
 namespace rokal {
 

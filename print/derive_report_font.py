@@ -12,7 +12,7 @@ The derived font, "Rokal Report Mono", differs from its source in four ways:
   point that draws it, so "身" came back as the Kangxi radical "⾝". A glyph that
   draws a unified ideograph keeps only code points from the ideograph on.
 - Every glyph is exactly as wide as the cells its character takes in a report line
-  (one cell is the advance of "0"; see ui/widgets/ReportColumns.h), its outline
+  (one cell is the advance of "0"; see print/ReportColumns.h), its outline
   centred in that width. Text drawn cell by cell then leaves no gaps that a reader
   of the PDF would take for spaces.
 - Its names are its own, so that it never stands in for the installed source font.

@@ -1,4 +1,4 @@
-#include "ui/print/PageFrame.h"
+#include "print/PageFrame.h"
 
 #include <QMarginsF>
 #include <QPageSize>

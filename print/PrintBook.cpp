@@ -1,4 +1,4 @@
-#include "ui/print/PrintBook.h"
+#include "print/PrintBook.h"
 
 namespace rokal {
 

@@ -1,14 +1,14 @@
-#include "ui/print/BookPainter.h"
+#include "print/BookPainter.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
 
-#include "ui/print/BookPagination.h"
-#include "ui/print/CellLinePainter.h"
-#include "ui/print/PageFrame.h"
-#include "ui/widgets/ReportColumns.h"
+#include "print/BookPagination.h"
+#include "print/CellLinePainter.h"
+#include "print/PageFrame.h"
+#include "print/ReportColumns.h"
 
 namespace rokal {
 
