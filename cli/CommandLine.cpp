@@ -161,6 +161,21 @@ void ReadRawOptions(const RawOptions& raw, char16_t localeSeparator, CliRequest&
     }
 }
 
+// A file option given an empty name would otherwise count as not given at all.
+void RefuseEmptyFileNames(const CLI::App& command) {
+    for (const CLI::Option* option : command.get_options()) {
+        if (option->get_type_name() != "FILE") {
+            continue;
+        }
+        for (const std::string& name : option->results()) {
+            if (name.empty()) {
+                Unusable(option->get_positional() ? std::string("桩表文件名不能为空")
+                                                  : option->get_name() + " 的文件名不能为空");
+            }
+        }
+    }
+}
+
 bool AnyPileOption(const CLI::App& app) {
     for (const char* name :
          {"--d", "--hr", "--frk", "--grade", "--process", "--nk", "--n", "--json"}) {
@@ -224,6 +239,7 @@ std::variant<CliRequest, int> ParseCommandLine(const std::vector<std::string>& a
             }
             request.command =
                 check->parsed() ? CliRequest::Command::Check : CliRequest::Command::Design;
+            RefuseEmptyFileNames(check->parsed() ? *check : *design);
         } else {
             CheckPileRequest(app);
         }

@@ -28,7 +28,7 @@ const FormName kFormNames[] = {{"text", ReportDocument::Text},
 
 void PdfBookOutput::AddOptions(CLI::App& command) {
     CLI::Option* pdf =
-        command.add_option("--pdf", file_, "计算书写成PDF（A4，形式由 --pdf-form 定）")
+        command.add_option("--pdf", file_, "计算书写成PDF（A4，形式由 --pdf-form 定）；- 为标准输出")
             ->type_name("FILE")
             ->group(kGroup);
     if (!PdfBooksAvailable()) {
@@ -51,13 +51,17 @@ void PdfBookOutput::AddOptions(CLI::App& command) {
         ->group(kGroup);
 }
 
-std::vector<std::string> PdfBookOutput::FileNames() const {
-    return Requested() ? std::vector<std::string>{file_} : std::vector<std::string>{};
+std::vector<OutputFile> PdfBookOutput::Files() const {
+    return Requested() ? std::vector<OutputFile>{{"--pdf", file_}} : std::vector<OutputFile>{};
 }
 
-void PdfBookOutput::Write(const ScheduleRun& run) {
+void PdfBookOutput::Write(const ScheduleRun& run, std::ostream& standardOutput) {
     if (run.log.PileCount() == 0) {
         throw ReportSaveError("没有算出的桩，PDF计算书 " + file_ + " 未写入");
+    }
+    if (file_ == kStandardOutputName) {
+        standardOutput << PdfBookBytes(run, form_);
+        return;
     }
     WritePdfBook(run, form_, PathFromUtf8(file_));
 }

@@ -15,8 +15,8 @@ class PdfBookOutput : public OptionalOutput {
   public:
     void AddOptions(CLI::App& command) override;
     bool Requested() const override { return !file_.empty(); }
-    std::vector<std::string> FileNames() const override;
-    void Write(const ScheduleRun& run) override;
+    std::vector<OutputFile> Files() const override;
+    void Write(const ScheduleRun& run, std::ostream& standardOutput) override;
 
   private:
     std::string file_;
@@ -29,5 +29,9 @@ bool PdfBooksAvailable();
 // Writes one form of the run's book to path as a PDF; a build without Qt throws
 // ReportSaveError. Throws ReportSaveError when the file cannot be written.
 void WritePdfBook(const ScheduleRun& run, ReportDocument form, const std::filesystem::path& path);
+
+// The bytes of one form of the run's book as a PDF; a build without Qt throws
+// ReportSaveError.
+std::string PdfBookBytes(const ScheduleRun& run, ReportDocument form);
 
 }  // namespace rokal

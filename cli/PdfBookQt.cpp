@@ -53,4 +53,10 @@ void WritePdfBook(const ScheduleRun& run, ReportDocument form, const std::filesy
     WriteBookPdf(MakePrintBook(run.log.Document(form), form), path, &SyncToDisk);
 }
 
+std::string PdfBookBytes(const ScheduleRun& run, ReportDocument form) {
+    const OffscreenGui gui;
+    const QByteArray bytes = BookPdf(MakePrintBook(run.log.Document(form), form));
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
 }  // namespace rokal

@@ -12,4 +12,8 @@ void WritePdfBook(const ScheduleRun&, ReportDocument, const std::filesystem::pat
     throw ReportSaveError("此版本的 rokal-cli 不能写 PDF，" + path.u8string() + " 未写入");
 }
 
+std::string PdfBookBytes(const ScheduleRun&, ReportDocument) {
+    throw ReportSaveError("此版本的 rokal-cli 不能写 PDF，标准输出未写入");
+}
+
 }  // namespace rokal

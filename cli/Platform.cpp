@@ -3,6 +3,14 @@
 #include <clocale>
 #include <string>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#endif
+
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
@@ -50,7 +58,33 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
     return std::vector<std::string>(argv, argv + argc);
 }
 
-void PrepareConsole() {}
+namespace {
+
+// A standard descriptor the program was started without is taken by /dev/null, so
+// that no file the program opens gets its number. Descriptor 1 is opened for
+// reading only: a write to standard output then fails as it would have, and the
+// failure is reported.
+void OccupyClosedDescriptor(int descriptor, int flags) {
+    if (::fcntl(descriptor, F_GETFD) != -1 || errno != EBADF) {
+        return;
+    }
+    const int opened = ::open("/dev/null", flags);
+    if (opened >= 0 && opened != descriptor) {
+        ::dup2(opened, descriptor);
+        ::close(opened);
+    }
+}
+
+}  // namespace
+
+void PrepareConsole() {
+    OccupyClosedDescriptor(0, O_RDONLY);
+    OccupyClosedDescriptor(1, O_RDONLY);
+    OccupyClosedDescriptor(2, O_WRONLY);
+    // A reader of standard output that went away is a failed write (EPIPE), which
+    // is reported, rather than a signal that ends the program without a word.
+    std::signal(SIGPIPE, SIG_IGN);
+}
 
 #endif
 

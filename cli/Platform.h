@@ -12,7 +12,9 @@ namespace rokal {
 std::vector<std::string> Utf8Arguments(int argc, char** argv);
 
 // Lets a Windows console show the UTF-8 the program prints and makes standard
-// output binary there; nothing elsewhere.
+// output binary there. Elsewhere: takes up a closed standard descriptor with
+// /dev/null (standard output for reading only, so that writing to it fails) and
+// ignores SIGPIPE, so that every failed write to standard output is reported.
 void PrepareConsole();
 
 // The decimal separator of the user's locale settings, from the C library.

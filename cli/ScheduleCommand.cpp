@@ -7,12 +7,13 @@
 
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
-#include "report/DiskSync.h"
 #include "cli/Platform.h"
+#include "report/DiskSync.h"
 #include "cli/Summary.h"
 #include "cli/TextTable.h"
 #include "report/CodePage.h"
 #include "report/ReportFile.h"
+#include "report/SameFile.h"
 #include "schedule/CalcTime.h"
 #include "schedule/ResultsCsv.h"
 #include "schedule/ResultsJson.h"
@@ -21,8 +22,6 @@
 
 namespace rokal {
 namespace {
-
-const std::string kStandardOutput = "-";
 
 // A capacity as the main window writes Ra and Rc.
 std::string CapacityText(double value, const ScheduleRun& run) {
@@ -137,7 +136,7 @@ bool WriteFiles(const std::vector<PendingFile>& files, const CliRequest& request
                 const ScheduleRun& run, std::ostream& out, std::ostream& err) {
     bool written = true;
     for (const PendingFile& file : files) {
-        if (file.name == kStandardOutput) {
+        if (file.name == kStandardOutputName) {
             out << file.bytes;
             continue;
         }
@@ -153,7 +152,7 @@ bool WriteFiles(const std::vector<PendingFile>& files, const CliRequest& request
             continue;
         }
         try {
-            output->Write(run);
+            output->Write(run, out);
         } catch (const ReportSaveError& error) {
             err << error.what() << '\n';
             written = false;
@@ -162,51 +161,67 @@ bool WriteFiles(const std::vector<PendingFile>& files, const CliRequest& request
     return written;
 }
 
-std::vector<std::string> OutputNames(const CliRequest& request) {
-    std::vector<std::string> names;
-    for (const std::string* name :
-         {&request.resultsCsv, &request.resultsJson, &request.textBook, &request.tableBook}) {
-        if (!name->empty() && *name != kStandardOutput) {
-            names.push_back(*name);
+// Every output the command line names, the standard ones first.
+std::vector<OutputFile> NamedOutputs(const CliRequest& request) {
+    std::vector<OutputFile> outputs;
+    const std::pair<const char*, const std::string*> standard[] = {
+        {"--csv", &request.resultsCsv},
+        {"--json", &request.resultsJson},
+        {"--text-book", &request.textBook},
+        {"--table-book", &request.tableBook}};
+    for (const auto& [option, name] : standard) {
+        if (!name->empty()) {
+            outputs.push_back({option, *name});
         }
     }
     for (const auto& output : request.optionalOutputs) {
-        for (const std::string& name : output->FileNames()) {
-            names.push_back(name);
+        for (OutputFile& file : output->Files()) {
+            outputs.push_back(std::move(file));
         }
     }
-    return names;
+    return outputs;
 }
 
-bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
-    std::error_code ec;
-    if (std::filesystem::equivalent(a, b, ec)) {
-        return true;
-    }
-    return std::filesystem::absolute(a, ec).lexically_normal() ==
-           std::filesystem::absolute(b, ec).lexically_normal();
+bool IsStandardOutput(const OutputFile& output) {
+    return output.name == kStandardOutputName;
 }
 
-// An output may not overwrite the schedule itself or another output of the run.
-bool OutputNamesUsable(const CliRequest& request, std::ostream& err) {
-    const std::vector<std::string> names = OutputNames(request);
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (SameFile(PathFromUtf8(names[i]), PathFromUtf8(request.file))) {
-            err << "输出文件 " << names[i] << " 就是桩表文件本身，未做任何写入\n";
+std::string Named(const OutputFile& output) {
+    return output.option + " " + output.name;
+}
+
+// Refused before anything is read or written: two outputs to standard output, an
+// output onto the schedule itself, and two outputs onto one file, however their
+// names are spelt (a link to the file or its folder, a hard link, "." and "..").
+bool OutputsUsable(const CliRequest& request, const std::vector<OutputFile>& outputs,
+                   std::ostream& err) {
+    const OutputFile* standard = nullptr;
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        const OutputFile& output = outputs[i];
+        if (IsStandardOutput(output)) {
+            if (standard != nullptr) {
+                err << standard->option << " 与 " << output.option
+                    << " 都写到标准输出（-），只能有一个输出写到标准输出，未做任何写入\n";
+                return false;
+            }
+            standard = &output;
+            continue;
+        }
+        const std::filesystem::path path = PathFromUtf8(output.name);
+        if (IsSameFile(path, PathFromUtf8(request.file))) {
+            err << Named(output) << " 就是桩表文件 " << request.file << " 本身，未做任何写入\n";
             return false;
         }
         for (std::size_t j = 0; j < i; ++j) {
-            if (SameFile(PathFromUtf8(names[i]), PathFromUtf8(names[j]))) {
-                err << "两个输出都写到 " << names[i] << "，未做任何写入\n";
+            if (!IsStandardOutput(outputs[j]) &&
+                IsSameFile(path, PathFromUtf8(outputs[j].name))) {
+                err << Named(outputs[j]) << " 与 " << Named(output)
+                    << " 是同一个文件，未做任何写入\n";
                 return false;
             }
         }
     }
     return true;
-}
-
-bool WritesToStandardOutput(const CliRequest& request) {
-    return request.resultsCsv == kStandardOutput || request.resultsJson == kStandardOutput;
 }
 
 void PrintLines(const Lines& lines, std::ostream& out) {
@@ -273,7 +288,8 @@ void ComputeRows(const CliRequest& request, ScheduleRun& run, RowSinks& sinks,
 }  // namespace
 
 int RunSchedule(const CliRequest& request, std::ostream& out, std::ostream& err) {
-    if (!OutputNamesUsable(request, err)) {
+    const std::vector<OutputFile> outputs = NamedOutputs(request);
+    if (!OutputsUsable(request, outputs, err)) {
         return kExitUnusable;
     }
     Schedule schedule;
@@ -304,7 +320,7 @@ int RunSchedule(const CliRequest& request, std::ostream& out, std::ostream& err)
         PrintLines(
             request.command == CliRequest::Command::Design ? DesignSummary(run) : CheckSummary(run),
             out);
-    } else if (!WritesToStandardOutput(request)) {
+    } else if (std::none_of(outputs.begin(), outputs.end(), IsStandardOutput)) {
         out << Utf16ToUtf8(CountLine(tally)) << '\n';
     }
     if (!usable) {

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
+#include "cli/CommandLine.h"
 #include "cli/ExitStatus.h"
 #include "report/CodePage.h"
 #include "report/DisplayWidth.h"
@@ -186,6 +188,103 @@ TEST(ScheduleCommand, LeavesEarlierFilesAsTheyWereWhenItCannotGoOn) {
     run = ScheduleCommand(request);
     EXPECT_EQ(run.status, kExitUnusable);
     EXPECT_NE(run.err.find("桩表中没有桩"), std::string::npos);
+}
+
+// The command line read and run as rokal-cli does, in the working folder.
+Outcome CommandLine(std::vector<std::string> args) {
+    args.insert(args.begin(), "rokal-cli");
+    std::ostringstream out;
+    std::ostringstream err;
+    const auto parsed = ParseCommandLine(args, u'.', out, err);
+    const int* status = std::get_if<int>(&parsed);
+    const int ran = status != nullptr ? *status : RunSchedule(std::get<CliRequest>(parsed), out, err);
+    return {ran, out.str(), err.str()};
+}
+
+// mingw-w64's C++ library makes no links on Windows.
+#ifdef _WIN32
+constexpr bool kLinks = false;
+#else
+constexpr bool kLinks = true;
+#endif
+
+// Two outputs onto one file, an output onto the schedule, two outputs on standard
+// output: refused, naming both, before anything is written.
+TEST(ScheduleCommand, RefusesOutputsThatMeetOnOneFile) {
+    TempFolder folder;
+    WriteBytes(folder / "piles.csv", ReadBytes(kExample));
+    std::filesystem::create_directory(folder / "sub");
+    if (kLinks) {
+        std::filesystem::create_directory_symlink(".", folder / "here");
+        std::filesystem::create_symlink("piles.csv", folder / "link.csv");
+        std::filesystem::create_hard_link(folder / "piles.csv", folder / "hard.csv");
+    }
+    const auto before = [&] {
+        std::vector<std::filesystem::path> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+            names.push_back(entry.path().filename());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    const std::vector<std::filesystem::path> entries = before();
+    struct Case {
+        std::vector<std::string> args;
+        std::string err;
+        bool needsLinks;
+    };
+    const Case cases[] = {
+        {{"--csv", "r.csv", "--json", "sub/../r.csv"},
+         "--csv r.csv 与 --json sub/../r.csv 是同一个文件，未做任何写入\n", false},
+        {{"--csv", "r.csv", "--json", "here/r.csv"},
+         "--csv r.csv 与 --json here/r.csv 是同一个文件，未做任何写入\n", true},
+        {{"--text-book", "b.txt", "--pdf", "here/sub/../b.txt"},
+         "--text-book b.txt 与 --pdf here/sub/../b.txt 是同一个文件，未做任何写入\n", true},
+        {{"--csv", "./piles.csv"}, "--csv ./piles.csv 就是桩表文件 piles.csv 本身，未做任何写入\n",
+         false},
+        {{"--json", "link.csv"}, "--json link.csv 就是桩表文件 piles.csv 本身，未做任何写入\n", true},
+        {{"--table-book", "hard.csv"},
+         "--table-book hard.csv 就是桩表文件 piles.csv 本身，未做任何写入\n", true},
+        {{"--csv", "-", "--json", "-"},
+         "--csv 与 --json 都写到标准输出（-），只能有一个输出写到标准输出，未做任何写入\n", false},
+        {{"--table-book", "-", "--pdf", "-"},
+         "--table-book 与 --pdf 都写到标准输出（-），只能有一个输出写到标准输出，未做任何写入\n",
+         false},
+    };
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    for (const Case& c : cases) {
+        if (c.needsLinks && !kLinks) {
+            continue;
+        }
+        std::vector<std::string> args = {"design", "piles.csv"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const Outcome run = CommandLine(args);
+        EXPECT_EQ(run.status, kExitUnusable) << c.err;
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(before(), entries) << c.err;
+        EXPECT_EQ(ReadBytes("piles.csv"), ReadBytes(kExample)) << c.err;
+    }
+    std::filesystem::current_path(previous);
+}
+
+// One output on standard output, the others in files; the count line stays off
+// standard output whichever output it is.
+TEST(ScheduleCommand, WritesOneOutputToStandardOutput) {
+    TempFolder folder;
+    const Outcome book = CommandLine({"check", kExample, "--table-book", "-", "--book-encoding",
+                                      "utf8", "--csv", (folder / "r.csv").u8string()});
+    EXPECT_EQ(book.status, kExitRowFailed);
+    EXPECT_EQ(book.out.substr(0, 3), "===");
+    EXPECT_EQ(book.out.find("桩表共"), std::string::npos);
+    EXPECT_EQ(ReadBytes(folder / "r.csv").substr(0, 9), "\xEF\xBB\xBF桩号");
+
+    const Outcome pdf = CommandLine({"check", kExample, "--pdf", "-", "--pdf-form", "table"});
+    EXPECT_EQ(pdf.status, kExitRowFailed);
+    EXPECT_EQ(pdf.out.substr(0, 5), "%PDF-");
+    EXPECT_EQ(pdf.out.find("桩表共"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists("-"));
 }
 
 TEST(ScheduleCommand, WritesNoBookWhenNoPileWasComputed) {
