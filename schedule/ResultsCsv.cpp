@@ -6,6 +6,7 @@
 #include "engine/RockClass.h"
 #include "report/CodePage.h"
 #include "schedule/ScheduleCsv.h"
+#include "schedule/SpreadsheetText.h"
 
 namespace rokal {
 namespace {
@@ -91,14 +92,15 @@ void ResultsCsvWriter::Add(const ScheduleRow& row, std::size_t index, const RowR
 }
 
 // One record, converted to UTF-8 as it is added, so that no second copy of the
-// whole file is ever held as UTF-16.
+// whole file is ever held as UTF-16. A spreadsheet opening the file shows every
+// text as text, never running one as a formula.
 void ResultsCsvWriter::AppendLine() {
     line_.clear();
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         if (i > 0) {
             line_ += u',';
         }
-        line_ += CsvField(fields_[i]);
+        line_ += CsvField(SpreadsheetText(fields_[i]));
     }
     line_ += u"\r\n";
     text_ += Utf16ToUtf8(line_);

@@ -56,7 +56,8 @@ class ResultsCsvWriter {
 // The results as a CSV file in UTF-8 with a byte-order mark: the schedule's input
 // columns (marks filled in), then 岩石类别, ζr, Ra(kN), Rc(kN), Ra≥Nk, Ra富余(%),
 // Rc≥N, Rc富余(%), 建议嵌岩深度, 建议混凝土, 错误. results and designs hold
-// one entry per row.
+// one entry per row. A text that a spreadsheet would run as a formula is written
+// with a leading apostrophe (schedule/SpreadsheetText.h).
 std::string ResultsToCsv(const Schedule& schedule, const std::vector<RowResult>& results,
                          const std::vector<RowDesign>& designs, PrecisionMode mode,
                          char16_t decimalSeparator);

@@ -10,6 +10,7 @@
 
 #include "report/DiskSync.h"
 #include "report/ReportFile.h"
+#include "report/SameFile.h"
 #include "schedule/ResultsCsv.h"
 #include "schedule/ScheduleCsv.h"
 #include "schedule/ScheduleFile.h"
@@ -184,6 +185,15 @@ bool ScheduleWindow::WriteSchedule(const QString& path) {
 bool ScheduleWindow::ExportResults() {
     const QString path = dialogs_.exportPath(this, SuggestedPath(QStringLiteral("_结果.csv")));
     if (path.isEmpty()) {
+        return false;
+    }
+    // The results would replace the schedule they came from.
+    if (!path_.isEmpty() && IsSameFile(PathOf(path), PathOf(path_))) {
+        ShowMessage(MessageKind::Error,
+                    QStringLiteral("计算结果不能导出到打开的桩表文件“%1”本身，未做任何写入。"
+                                   "请另选一个文件名。")
+                        .arg(QDir::toNativeSeparators(path_)),
+                    this);
         return false;
     }
     const std::string bytes =

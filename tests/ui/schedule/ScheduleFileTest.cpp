@@ -93,6 +93,42 @@ TEST_F(ScheduleFileTest, ExportWritesTheResultsBesideTheSchedule) {
     EXPECT_FALSE(s().isWindowModified());
 }
 
+// A formula-like mark reaches a spreadsheet as text through the results; the saved
+// schedule, an input file, keeps it exactly as typed.
+TEST_F(ScheduleFileTest, ExportShowsFormulaLikeTextsAsTextAndSaveKeepsThem) {
+    TypeInCell(0, rokal::TableColumnOf(ScheduleColumn::Mark), "=1+1");
+    exportPath = InFolder("results.csv");
+    Trigger(s().act_export);
+    EXPECT_TRUE(ReadAll(exportPath).contains("\r\n'=1+1,1400,"));
+    Trigger(s().act_save);
+    EXPECT_TRUE(ReadAll(path).contains("\r\n=1+1,1400,"));
+}
+
+// However the schedule's own file is named, the results never replace it.
+TEST_F(ScheduleFileTest, ExportRefusesTheOpenSchedulesOwnFile) {
+    const QByteArray schedule = ReadAll(path);
+    QStringList targets = {path, folder.path() + "/./桩表 一.csv",
+                           folder.path() + "/sub/../桩表 一.csv"};
+    ASSERT_TRUE(QDir(folder.path()).mkdir("sub"));
+#ifndef _WIN32
+    ASSERT_TRUE(QFile::link(path, InFolder("link.csv")));
+    ASSERT_TRUE(QFile::link(folder.path(), InFolder("sub/here")));
+    targets << InFolder("link.csv") << InFolder("sub/here/桩表 一.csv");
+#endif
+    const QStringList entries = QDir(folder.path()).entryList();
+    for (const QString& target : targets) {
+        messages.clear();
+        exportPath = target;
+        Trigger(s().act_export);
+        ASSERT_EQ(messages.size(), 1u) << target.toStdString();
+        EXPECT_EQ(messages.front().kind, rokal::MessageKind::Error);
+        EXPECT_TRUE(messages.front().text.startsWith("计算结果不能导出到打开的桩表文件"))
+            << messages.front().text.toStdString();
+        EXPECT_EQ(ReadAll(path), schedule) << target.toStdString();
+        EXPECT_EQ(QDir(folder.path()).entryList(), entries) << target.toStdString();
+    }
+}
+
 TEST_F(ScheduleFileTest, ClosingOverUnsavedChangesAsks) {
     Edit();
     answers = {UnsavedAnswer::Cancel};
