@@ -28,7 +28,8 @@ const FormName kFormNames[] = {{"text", ReportDocument::Text},
 
 void PdfBookOutput::AddOptions(CLI::App& command) {
     CLI::Option* pdf =
-        command.add_option("--pdf", file_, "计算书写成PDF（A4，形式由 --pdf-form 定）；- 为标准输出")
+        command
+            .add_option("--pdf", file_, "计算书写成PDF（A4，形式由 --pdf-form 定）；- 为标准输出")
             ->type_name("FILE")
             ->group(kGroup);
     if (!PdfBooksAvailable()) {

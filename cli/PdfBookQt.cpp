@@ -50,12 +50,12 @@ bool PdfBooksAvailable() {
 
 void WritePdfBook(const ScheduleRun& run, ReportDocument form, const std::filesystem::path& path) {
     const OffscreenGui gui;
-    WriteBookPdf(MakePrintBook(run.log.Document(form), form), path, &SyncToDisk);
+    WriteBookPdf(MakePrintBook(run.log, form), path, &SyncToDisk);
 }
 
 std::string PdfBookBytes(const ScheduleRun& run, ReportDocument form) {
     const OffscreenGui gui;
-    const QByteArray bytes = BookPdf(MakePrintBook(run.log.Document(form), form));
+    const QByteArray bytes = BookPdf(MakePrintBook(run.log, form));
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 

@@ -8,10 +8,10 @@
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
 #include "cli/Platform.h"
-#include "report/DiskSync.h"
 #include "cli/Summary.h"
 #include "cli/TextTable.h"
 #include "report/CodePage.h"
+#include "report/DiskSync.h"
 #include "report/ReportFile.h"
 #include "report/SameFile.h"
 #include "schedule/CalcTime.h"
@@ -213,8 +213,7 @@ bool OutputsUsable(const CliRequest& request, const std::vector<OutputFile>& out
             return false;
         }
         for (std::size_t j = 0; j < i; ++j) {
-            if (!IsStandardOutput(outputs[j]) &&
-                IsSameFile(path, PathFromUtf8(outputs[j].name))) {
+            if (!IsStandardOutput(outputs[j]) && IsSameFile(path, PathFromUtf8(outputs[j].name))) {
                 err << Named(outputs[j]) << " 与 " << Named(output)
                     << " 是同一个文件，未做任何写入\n";
                 return false;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/TextTable.h"
+#include "report/DisplayWidth.h"
 #include "schedule/ResultsCsv.h"
 
 namespace rokal {
@@ -47,7 +48,7 @@ Lines Render(const ScheduleRun& run, std::vector<TextTable::Column> columns,
     for (std::size_t i = 0; i < run.results.size(); ++i) {
         const ScheduleRow& row = run.schedule.rows[i];
         const RowResult& result = run.results[i];
-        std::u16string mark = CutToWidth(RowMark(row, i), kMarkWidth);
+        std::u16string mark = CutToWidth(RowMark(row, i), kMarkWidth, kTerminalEllipsis);
         if (result.Computed()) {
             addComputed(table, std::move(mark), row, result, run.designs[i]);
         } else {

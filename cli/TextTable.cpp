@@ -8,7 +8,6 @@ namespace rokal {
 namespace {
 
 const std::u16string kGap = u"  ";
-const std::u16string kEllipsis = u"...";
 
 std::u16string TrimRight(std::u16string text) {
     while (!text.empty() && text.back() == u' ') {
@@ -26,27 +25,6 @@ std::u16string TerminalSafe(std::u16string text) {
         }
     }
     return text;
-}
-
-std::u16string CutToWidth(const std::u16string& text, int width) {
-    if (DisplayWidth(text) <= width) {
-        return text;
-    }
-    std::u16string cut;
-    int used = 0;
-    const int room = width - DisplayWidth(kEllipsis);
-    for (char16_t c : text) {
-        used += DisplayWidth(std::u16string(1, c));
-        if (used > room) {
-            break;
-        }
-        cut += c;
-    }
-    // A surrogate pair is never split.
-    if (!cut.empty() && cut.back() >= 0xD800 && cut.back() <= 0xDBFF) {
-        cut.pop_back();
-    }
-    return cut + kEllipsis;
 }
 
 void TextTable::AddRow(std::vector<std::u16string> cells) {
@@ -93,7 +71,8 @@ Lines TextTable::Render(int maxWidth) const {
     for (const Row& row : rows_) {
         if (row.span) {
             const std::u16string first = PadRight(row.cells[0], u" ", widths[0]) + kGap;
-            lines.push_back(first + CutToWidth(row.cells[1], maxWidth - DisplayWidth(first)));
+            lines.push_back(first + CutToWidth(row.cells[1], maxWidth - DisplayWidth(first),
+                                               kTerminalEllipsis));
         } else {
             lines.push_back(render(row.cells));
         }

@@ -41,7 +41,7 @@ class TextTable {
 // terminal.
 std::u16string TerminalSafe(std::u16string text);
 
-// The text cut to at most width display columns, ending in "..." when it was cut.
-std::u16string CutToWidth(const std::u16string& text, int width);
+// What ends a text cut to fit a terminal column (report/DisplayWidth.h, CutToWidth).
+inline const std::u16string kTerminalEllipsis = u"...";
 
 }  // namespace rokal

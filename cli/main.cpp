@@ -11,9 +11,8 @@ namespace {
 
 int Run(int argc, char** argv, std::ostream& out) {
     try {
-        const auto parsed =
-            rokal::ParseCommandLine(rokal::Utf8Arguments(argc, argv),
-                                    rokal::LocaleDecimalSeparator(), out, std::cerr);
+        const auto parsed = rokal::ParseCommandLine(
+            rokal::Utf8Arguments(argc, argv), rokal::LocaleDecimalSeparator(), out, std::cerr);
         if (const int* status = std::get_if<int>(&parsed)) {
             return *status;
         }

@@ -8,6 +8,7 @@
 #include "print/BookPagination.h"
 #include "print/CellLinePainter.h"
 #include "print/PageFrame.h"
+#include "print/PaperLines.h"
 #include "print/ReportColumns.h"
 
 namespace rokal {
@@ -16,32 +17,29 @@ namespace {
 
 constexpr double kRuleWidth = 0.5;
 
-int WidestCells(const Lines& lines) {
-    int widest = 0;
-    for (const std::u16string& line : lines) {
-        widest = std::max(widest, CellsOfLine(line));
-    }
-    return widest;
-}
-
 class PagePainter {
   public:
-    PagePainter(QPainter& painter, const PageFrame& frame, const PrintBook& book, int pageCount)
+    PagePainter(QPainter& painter, const PageFrame& frame, const PrintBook& book,
+                const PaperLines& lines, int pageCount)
         : painter_(painter),
           frame_(frame),
           book_(book),
+          lines_(lines),
           pageCount_(pageCount),
           body_(frame.bodySize),
-          running_(frame.runningSize) {}
+          running_(frame.runningSize),
+          // The widest page number, so that the time is cut alike on every page.
+          footerTime_(FooterTimeLine(book.timeText, CellsAcross(frame.width, frame.runningSize),
+                                     PageNumberText(pageCount, pageCount))) {}
 
     void Paint(const PageLines& page, int n) {
         PaintRunning(n);
         int row = 0;
         for (std::size_t i = 0; i < page.headerLines; ++i) {
-            PaintBodyLine(book_.lines[i], row++);
+            PaintBodyLine(lines_[i], row++);
         }
         for (std::size_t i = page.first; i < page.first + page.count; ++i) {
-            PaintBodyLine(book_.lines[i], row++);
+            PaintBodyLine(lines_[i], row++);
         }
     }
 
@@ -57,7 +55,7 @@ class PagePainter {
         painter_.drawLine(QPointF(0, frame_.headerRule), QPointF(frame_.width, frame_.headerRule));
         painter_.drawLine(QPointF(0, frame_.footerRule), QPointF(frame_.width, frame_.footerRule));
         if (!book_.timeText.empty()) {
-            running_.Draw(painter_, TimeLine(book_.timeText), 0, frame_.footerBaseline);
+            running_.Draw(painter_, footerTime_, 0, frame_.footerBaseline);
         }
         const std::u16string number = PageNumberText(n, pageCount_);
         running_.Draw(painter_, number, frame_.width - CellsOfLine(number) * running_.Cell(),
@@ -67,16 +65,19 @@ class PagePainter {
     QPainter& painter_;
     const PageFrame& frame_;
     const PrintBook& book_;
+    const PaperLines& lines_;
     int pageCount_;
     CellLinePainter body_;
     CellLinePainter running_;
+    std::u16string footerTime_;
 };
 
 }  // namespace
 
 int PaintBook(QPagedPaintDevice& device, const PrintBook& book) {
     const QSizeF printable = device.pageLayout().paintRect(QPageLayout::Point).size();
-    const PageFrame frame = FramePage(printable, WidestCells(book.lines));
+    const PaperLines lines(book, printable.width());
+    const PageFrame frame = FramePage(printable, lines.WidestCells());
     const PagePlan plan =
         PaginateBook(book.lines, book.form, static_cast<std::size_t>(frame.linesPerPage));
     const int pageCount = static_cast<int>(plan.size());
@@ -88,7 +89,7 @@ int PaintBook(QPagedPaintDevice& device, const PrintBook& book) {
     // Points from the top-left corner of the printable area.
     painter.scale(device.logicalDpiX() / 72.0, device.logicalDpiY() / 72.0);
     painter.setPen(QPen(Qt::black, kRuleWidth));
-    PagePainter pages(painter, frame, book, pageCount);
+    PagePainter pages(painter, frame, book, lines, pageCount);
     for (int i = 0; i < pageCount; ++i) {
         if (i > 0 && !device.newPage()) {
             painter.end();

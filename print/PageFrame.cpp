@@ -12,7 +12,6 @@ namespace {
 // Margins in millimetres: left, top, right, bottom.
 const QMarginsF kMarginsMm(20, 15, 15, 15);
 
-constexpr double kLargestBodySize = 10.5;
 constexpr double kRunningSize = 9;
 // A line box is this many times its text size high.
 constexpr double kLineFactor = 1.3;
@@ -29,6 +28,12 @@ QPageLayout BookPageLayout(ReportDocument form) {
     const QPageLayout::Orientation orientation =
         form == ReportDocument::Text ? QPageLayout::Portrait : QPageLayout::Landscape;
     return QPageLayout(QPageSize(QPageSize::A4), orientation, kMarginsMm, QPageLayout::Millimeter);
+}
+
+int CellsAcross(double width, double size) {
+    // A hair of slack, so that a line that fits exactly is not lost to rounding.
+    constexpr double kSlack = 1e-9;
+    return static_cast<int>(std::floor(2 * width / size + kSlack));
 }
 
 double BaselineIn(double top, double boxHeight, double textSize) {
@@ -48,7 +53,7 @@ PageFrame FramePage(QSizeF printable, int widestCells) {
     frame.footerRule = frame.height - runningLine - kRuleGap;
 
     const int cells = std::max(widestCells, 1);
-    frame.bodySize = std::min(kLargestBodySize, 2 * frame.width / cells);
+    frame.bodySize = std::clamp(2 * frame.width / cells, kSmallestBodySize, kUsualBodySize);
     frame.cell = frame.bodySize / 2;
     frame.lineHeight = kLineFactor * frame.bodySize;
     frame.bodyLeft = std::max(0.0, (frame.width - widestCells * frame.cell) / 2);

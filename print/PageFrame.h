@@ -34,8 +34,16 @@ struct PageFrame {
     double footerBaseline = 0;
 };
 
+// The body's text size: a book's usual 10.5 pt, and the smallest it is ever set at.
+inline constexpr double kUsualBodySize = 10.5;
+inline constexpr double kSmallestBodySize = 7;
+
+// How many cells of text of the given size a width (in points) holds.
+int CellsAcross(double width, double size);
+
 // The body's text is as large as lets its widest line (in cells) fit the width,
-// but no larger than a book's usual 10.5 pt; the body stands centred across.
+// but no larger than the usual size and no smaller than the smallest (the lines
+// are made to fit that, print/PaperLines.h); the body stands centred across.
 PageFrame FramePage(QSizeF printable, int widestCells);
 
 // Where the baseline of a line of the given text size stands in a line box of the

@@ -12,11 +12,17 @@ std::u16string Digits(int n) {
 }  // namespace
 
 PrintBook MakePrintBook(const Lines& lines, ReportDocument form) {
-    PrintBook book{lines, form, {}};
+    PrintBook book{lines, form, {}, {}};
     const std::u16string prefix = TimeLine(u"");
     if (!lines.empty() && lines.back().compare(0, prefix.size(), prefix) == 0) {
         book.timeText = lines.back().substr(prefix.size());
     }
+    return book;
+}
+
+PrintBook MakePrintBook(const ReportLog& log, ReportDocument form) {
+    PrintBook book = MakePrintBook(log.Document(form), form);
+    book.printedLines = log.PrintedLines(form);
     return book;
 }
 

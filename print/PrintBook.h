@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <map>
 #include <stdexcept>
 #include <string>
 
@@ -14,11 +16,17 @@ struct PrintBook {
     ReportDocument form = ReportDocument::Text;
     // The calculation time of the newest pile, shown in every page's footer.
     std::u16string timeText;
+    // Lines that may be printed otherwise, by index: with a long text cut to its
+    // column (ReportLog::PrintedLines).
+    std::map<std::size_t, std::u16string> printedLines;
 };
 
 // The book of a form's lines as they stand; its time is that of its last line,
 // "计算时间：" followed by the time (none when the last line is no time line).
 PrintBook MakePrintBook(const Lines& lines, ReportDocument form);
+
+// The book of one form of the log, with the lines it may print otherwise.
+PrintBook MakePrintBook(const ReportLog& log, ReportDocument form);
 
 // The running header: "嵌岩桩计算书(依据DBJ52T045-2018) 文本" or "... 表格".
 const std::u16string& BookTitle(ReportDocument form);

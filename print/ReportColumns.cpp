@@ -4,6 +4,8 @@ namespace rokal {
 
 namespace {
 
+constexpr std::u16string_view kEllipsis = u"…";
+
 bool IsGreek(char16_t unit) {
     return unit >= 0x0391 && unit <= 0x03C9;
 }
@@ -45,6 +47,25 @@ int CellsOfLine(std::u16string_view line) {
         cells += CellsOfUnit(unit);
     }
     return cells;
+}
+
+std::u16string CutToCells(std::u16string_view line, int cells) {
+    if (CellsOfLine(line) <= cells) {
+        return std::u16string(line);
+    }
+    int used = 0;
+    std::size_t end = 0;
+    while (end < line.size()) {
+        const bool pair = QChar::isHighSurrogate(line[end]) && end + 1 < line.size() &&
+                          QChar::isLowSurrogate(line[end + 1]);
+        const int width = pair ? 2 : CellsOfUnit(line[end]);
+        if (used + width > cells - CellsOfLine(kEllipsis)) {
+            break;
+        }
+        used += width;
+        end += pair ? 2 : 1;
+    }
+    return std::u16string(line.substr(0, end)) + std::u16string(kEllipsis);
 }
 
 qsizetype IndexNearCell(const QString& line, double cells) {

@@ -27,6 +27,11 @@ int CellsBefore(const QString& line, qsizetype index);
 // Cells of the whole line.
 int CellsOfLine(std::u16string_view line);
 
+// The line when it takes no more than cells; otherwise as much of its start as
+// leaves room for "…" (two cells), then "…". A surrogate pair is never split.
+// cells is at least two.
+std::u16string CutToCells(std::u16string_view line, int cells);
+
 // The index of the unit boundary nearest to the cell offset, never inside a
 // surrogate pair; 0 before the line, the line's length past its end.
 qsizetype IndexNearCell(const QString& line, double cells);

@@ -44,6 +44,25 @@ std::u16string PadCentre(const std::u16string& text, const std::u16string& fill,
     return Repeat(fill, before) + text + Repeat(fill, after);
 }
 
+std::u16string CutToWidth(const std::u16string& text, int width, const std::u16string& ellipsis) {
+    if (DisplayWidth(text) <= width) {
+        return text;
+    }
+    const int room = width - DisplayWidth(ellipsis);
+    int used = 0;
+    std::size_t end = 0;
+    while (end < text.size() && used + (IsWide(text[end]) ? 2 : 1) <= room) {
+        used += IsWide(text[end]) ? 2 : 1;
+        ++end;
+    }
+    const bool splitsPair = end > 0 && end < text.size() && text[end - 1] >= 0xD800 &&
+                            text[end - 1] <= 0xDBFF && text[end] >= 0xDC00 && text[end] <= 0xDFFF;
+    if (splitsPair) {
+        --end;
+    }
+    return text.substr(0, end) + ellipsis;
+}
+
 std::u16string Spaces(int count) {
     return count > 0 ? std::u16string(count, u' ') : u"";
 }

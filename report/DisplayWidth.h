@@ -14,6 +14,11 @@ std::u16string PadRight(const std::u16string& text, const std::u16string& fill, 
 std::u16string PadLeft(const std::u16string& text, const std::u16string& fill, int width);
 // An odd surplus puts the extra fill before the text.
 std::u16string PadCentre(const std::u16string& text, const std::u16string& fill, int width);
+// The text when it is no wider than width; otherwise as much of its start as
+// leaves room for the ellipsis ("…" takes two columns), then the ellipsis. A
+// surrogate pair is never split.
+std::u16string CutToWidth(const std::u16string& text, int width,
+                          const std::u16string& ellipsis = u"…");
 // count spaces; empty for count <= 0.
 std::u16string Spaces(int count);
 

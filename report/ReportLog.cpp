@@ -3,6 +3,7 @@
 #include <iterator>
 #include <utility>
 
+#include "report/DisplayWidth.h"
 #include "report/TextReport.h"
 
 namespace rokal {
@@ -17,8 +18,20 @@ constexpr std::size_t kNewestRowFromEnd = kFooterLineCount + 1;
 // Every text block ends with this rule; no other line of a block equals it.
 const std::u16string kClosingRule(50, u'=');
 
+// The most of a user's text that the printed book has room for: d and hr fit the
+// table's narrowest column for them, the time a line of the text form (50 columns,
+// "计算时间：" taking 10 of them).
+constexpr int kPrintedInputWidth = 6;
+constexpr int kPrintedTimeWidth = 40;
+
 int FlagOf(ReportDocument doc) {
     return doc == ReportDocument::Text ? TextUnsaved : TableUnsaved;
+}
+
+bool FitsPrinted(const PileInput& input, const std::u16string& timeText) {
+    return DisplayWidth(input.dText) <= kPrintedInputWidth &&
+           DisplayWidth(input.hrText) <= kPrintedInputWidth &&
+           DisplayWidth(timeText) <= kPrintedTimeWidth;
 }
 
 }  // namespace
@@ -53,6 +66,18 @@ void ReportLog::AppendPile(const PileInput& input, const PileResult& result, Pre
     Append(ReportDocument::Table, std::move(tableLines));
     Append(ReportDocument::Text,
            TextBlockLines(n, input, result, mode, timeText, decimalSeparator));
+    if (!FitsPrinted(input, timeText)) {
+        PileInput printed = input;
+        printed.dText = CutToWidth(input.dText, kPrintedInputWidth);
+        printed.hrText = CutToWidth(input.hrText, kPrintedInputWidth);
+        const std::u16string printedTime = CutToWidth(timeText, kPrintedTimeWidth);
+        Lines printedTable = TableFooterLines(printedTime);
+        printedTable.insert(printedTable.begin(),
+                            TableRowLine(n, printed, result, mode, decimalSeparator));
+        NotePrinted(ReportDocument::Table, printedTable);
+        NotePrinted(ReportDocument::Text,
+                    TextBlockLines(n, printed, result, mode, printedTime, decimalSeparator));
+    }
     unsavedFlags_ = kBothUnsaved;
     NotifyState();
 }
@@ -117,8 +142,28 @@ const Lines& ReportLog::Document(ReportDocument doc) const {
     return doc == ReportDocument::Text ? text_ : table_;
 }
 
+const std::map<std::size_t, std::u16string>& ReportLog::PrintedLines(ReportDocument doc) const {
+    return doc == ReportDocument::Text ? printedText_ : printedTable_;
+}
+
+// printed: the last lines of doc as printed; those that differ are noted.
+void ReportLog::NotePrinted(ReportDocument doc, const Lines& printed) {
+    const Lines& lines = Document(doc);
+    auto& noted = Printed(doc);
+    const std::size_t first = lines.size() - printed.size();
+    for (std::size_t k = 0; k < printed.size(); ++k) {
+        if (printed[k] != lines[first + k]) {
+            noted[first + k] = printed[k];
+        }
+    }
+}
+
 Lines& ReportLog::Doc(ReportDocument doc) {
     return doc == ReportDocument::Text ? text_ : table_;
+}
+
+std::map<std::size_t, std::u16string>& ReportLog::Printed(ReportDocument doc) {
+    return doc == ReportDocument::Text ? printedText_ : printedTable_;
 }
 
 void ReportLog::Append(ReportDocument doc, Lines lines) {
@@ -137,6 +182,14 @@ void ReportLog::RemoveAt(ReportDocument doc, std::size_t index) {
         return;
     }
     target.erase(target.begin() + static_cast<std::ptrdiff_t>(index));
+    // The printed forms of the lines after it move up with them.
+    auto& printed = Printed(doc);
+    printed.erase(index);
+    for (auto it = printed.upper_bound(index); it != printed.end();) {
+        auto node = printed.extract(it++);
+        --node.key();
+        printed.insert(std::move(node));
+    }
     if (listener_ != nullptr) {
         listener_->LineRemoved(doc, index);
     }
@@ -144,6 +197,7 @@ void ReportLog::RemoveAt(ReportDocument doc, std::size_t index) {
 
 void ReportLog::Clear(ReportDocument doc) {
     Doc(doc).clear();
+    Printed(doc).clear();
     if (listener_ != nullptr) {
         listener_->Cleared(doc);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <map>
 #include <string>
 
 #include "report/TableReport.h"
@@ -53,18 +54,27 @@ class ReportLog {
     bool DeleteEnabled() const { return pileCount_ >= 1; }
 
     const Lines& Document(ReportDocument doc) const;
+    // The lines of doc that may be printed otherwise than saved, by index: those of
+    // a pile whose d or hr is too long for its column, or whose time is too long for
+    // a line of the text form, with that text cut to fit ("…"). Which form goes on
+    // paper is the printed book's choice.
+    const std::map<std::size_t, std::u16string>& PrintedLines(ReportDocument doc) const;
 
   private:
     Lines& Doc(ReportDocument doc);
+    std::map<std::size_t, std::u16string>& Printed(ReportDocument doc);
     void Append(ReportDocument doc, Lines lines);
     void RemoveAt(ReportDocument doc, std::size_t index);
     void RemoveNewestBlock();
+    void NotePrinted(ReportDocument doc, const Lines& printed);
     void Clear(ReportDocument doc);
     void CaretToStart(ReportDocument doc);
     void NotifyState();
 
     Lines table_;
     Lines text_;
+    std::map<std::size_t, std::u16string> printedTable_;
+    std::map<std::size_t, std::u16string> printedText_;
     int pileCount_ = 0;
     int unsavedFlags_ = 0;
     ReportDocument shown_ = ReportDocument::Text;

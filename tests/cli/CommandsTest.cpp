@@ -197,7 +197,8 @@ Outcome CommandLine(std::vector<std::string> args) {
     std::ostringstream err;
     const auto parsed = ParseCommandLine(args, u'.', out, err);
     const int* status = std::get_if<int>(&parsed);
-    const int ran = status != nullptr ? *status : RunSchedule(std::get<CliRequest>(parsed), out, err);
+    const int ran =
+        status != nullptr ? *status : RunSchedule(std::get<CliRequest>(parsed), out, err);
     return {ran, out.str(), err.str()};
 }
 
@@ -235,18 +236,26 @@ TEST(ScheduleCommand, RefusesOutputsThatMeetOnOneFile) {
     };
     const Case cases[] = {
         {{"--csv", "r.csv", "--json", "sub/../r.csv"},
-         "--csv r.csv 与 --json sub/../r.csv 是同一个文件，未做任何写入\n", false},
-        {{"--csv", "r.csv", "--json", "here/r.csv"},
-         "--csv r.csv 与 --json here/r.csv 是同一个文件，未做任何写入\n", true},
-        {{"--text-book", "b.txt", "--pdf", "here/sub/../b.txt"},
-         "--text-book b.txt 与 --pdf here/sub/../b.txt 是同一个文件，未做任何写入\n", true},
-        {{"--csv", "./piles.csv"}, "--csv ./piles.csv 就是桩表文件 piles.csv 本身，未做任何写入\n",
+         "--csv r.csv 与 --json sub/../r.csv 是同一个文件，未做任何写入\n",
          false},
-        {{"--json", "link.csv"}, "--json link.csv 就是桩表文件 piles.csv 本身，未做任何写入\n", true},
+        {{"--csv", "r.csv", "--json", "here/r.csv"},
+         "--csv r.csv 与 --json here/r.csv 是同一个文件，未做任何写入\n",
+         true},
+        {{"--text-book", "b.txt", "--pdf", "here/sub/../b.txt"},
+         "--text-book b.txt 与 --pdf here/sub/../b.txt 是同一个文件，未做任何写入\n",
+         true},
+        {{"--csv", "./piles.csv"},
+         "--csv ./piles.csv 就是桩表文件 piles.csv 本身，未做任何写入\n",
+         false},
+        {{"--json", "link.csv"},
+         "--json link.csv 就是桩表文件 piles.csv 本身，未做任何写入\n",
+         true},
         {{"--table-book", "hard.csv"},
-         "--table-book hard.csv 就是桩表文件 piles.csv 本身，未做任何写入\n", true},
+         "--table-book hard.csv 就是桩表文件 piles.csv 本身，未做任何写入\n",
+         true},
         {{"--csv", "-", "--json", "-"},
-         "--csv 与 --json 都写到标准输出（-），只能有一个输出写到标准输出，未做任何写入\n", false},
+         "--csv 与 --json 都写到标准输出（-），只能有一个输出写到标准输出，未做任何写入\n",
+         false},
         {{"--table-book", "-", "--pdf", "-"},
          "--table-book 与 --pdf 都写到标准输出（-），只能有一个输出写到标准输出，未做任何写入\n",
          false},

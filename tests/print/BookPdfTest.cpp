@@ -10,6 +10,7 @@
 
 #include "print/BookPagination.h"
 #include "print/PageFrame.h"
+#include "print/PaperLines.h"
 #include "print/ReportColumns.h"
 #include "tests/print/PdfTools.h"
 #include "tests/print/PrintFixture.h"
@@ -49,20 +50,17 @@ class BookPdfTest : public ::testing::Test {
 // What each page must read: the title, the page's report lines (the table's
 // header first), the time and the page number.
 std::vector<Lines> ExpectedPages(const PrintBook& book) {
-    int widest = 0;
-    for (const std::u16string& line : book.lines) {
-        widest = std::max(widest, CellsOfLine(line));
-    }
-    const PageFrame frame =
-        FramePage(BookPageLayout(book.form).paintRect(QPageLayout::Point).size(), widest);
+    const QSizeF printable = BookPageLayout(book.form).paintRect(QPageLayout::Point).size();
+    const PaperLines lines(book, printable.width());
+    const PageFrame frame = FramePage(printable, lines.WidestCells());
     const PagePlan plan =
         PaginateBook(book.lines, book.form, static_cast<std::size_t>(frame.linesPerPage));
     std::vector<Lines> pages;
     for (std::size_t p = 0; p < plan.size(); ++p) {
         Lines page{BookTitle(book.form)};
         const auto add = [&](std::size_t i) {
-            if (!Normalised(book.lines[i]).empty()) {
-                page.push_back(Normalised(book.lines[i]));
+            if (!Normalised(lines[i]).empty()) {
+                page.push_back(Normalised(lines[i]));
             }
         };
         for (std::size_t i = 0; i < plan[p].headerLines; ++i) {
@@ -196,7 +194,8 @@ TEST_F(BookPdfTest, ReplacesAnEarlierFile) {
 
 // Lines no report holds: a character the face lacks, one beyond the BMP, a
 // control character, a lone surrogate and a line thousands of cells wide. The
-// book is still made, every line on paper, and what the face holds reads back.
+// book is still made, every line on paper, and what the face holds reads back;
+// the wide line is cut at the edge of the paper at the smallest size.
 TEST_F(BookPdfTest, MakesAPdfOfHostileLines) {
     PrintBook book =
         MakePrintBook(test::FixtureLines(ReportDocument::Table, 2), ReportDocument::Table);
@@ -212,8 +211,50 @@ TEST_F(BookPdfTest, MakesAPdfOfHostileLines) {
     };
     EXPECT_TRUE(holds(u"ZH9 1"));
     EXPECT_TRUE(holds(u"端"));
-    EXPECT_TRUE(holds(std::u16string(5000, u'9') + u" 末"));
+    // 212 cells across at the smallest size: "ZH10 ", 205 nines and "…".
+    EXPECT_TRUE(holds(u"ZH10 " + std::u16string(205, u'9') + u"…"));
+    EXPECT_FALSE(holds(u"末"));
     EXPECT_TRUE(holds(Normalised(book.lines.back())));
+}
+
+// A pile whose d, hr and time are far too long for their columns: the book keeps
+// its usual size, each long text cut to its column, the full texts kept in the
+// book's lines; the footer's time stops short of the page number.
+TEST_F(BookPdfTest, CutsLongCellsInsteadOfShrinkingTheBook) {
+    const std::u16string longTime = u"2024/3/5 14:07:09 " + std::u16string(70, u'长');
+    ReportLog log;
+    test::FillFixtureLog(log, 1);
+    PileInput input;
+    input.dText = u"1000." + std::u16string(295, u'0');
+    input.hrText = u"1500." + std::u16string(995, u'0');
+    input.frkText = u"25";
+    log.AppendPile(input, std::get<PileResult>(ComputePile(input, u'.')), PrecisionMode::Units,
+                   longTime, u'.');
+    for (ReportDocument form : {ReportDocument::Table, ReportDocument::Text}) {
+        const PrintBook book = MakePrintBook(log, form);
+        const QSizeF printable = BookPageLayout(form).paintRect(QPageLayout::Point).size();
+        EXPECT_DOUBLE_EQ(
+            FramePage(printable, PaperLines(book, printable.width()).WidestCells()).bodySize,
+            kUsualBodySize);
+        const std::vector<Lines> pages = test::PdfPageLines(Export(book));
+        const std::vector<Lines> expected = ExpectedPages(book);
+        ASSERT_EQ(pages.size(), expected.size());
+        for (std::size_t p = 0; p < pages.size(); ++p) {
+            // The footer is checked on its own below.
+            ASSERT_EQ(pages[p].size(), expected[p].size()) << "page " << p + 1;
+            for (std::size_t i = 0; i + 1 < pages[p].size(); ++i) {
+                EXPECT_EQ(QString::fromStdU16String(pages[p][i]),
+                          QString::fromStdU16String(expected[p][i]))
+                    << "page " << p + 1 << ", line " << i + 1;
+            }
+        }
+        const std::u16string footer = pages.back().back();
+        const std::u16string start = u"计算时间：2024/3/5 14:07:09 长长";
+        EXPECT_EQ(footer.substr(0, start.size()), start);
+        const std::u16string number =
+            PageNumberText(static_cast<int>(pages.size()), static_cast<int>(pages.size()));
+        EXPECT_EQ(footer.substr(footer.size() - number.size() - 2), u"… " + number);
+    }
 }
 
 }  // namespace

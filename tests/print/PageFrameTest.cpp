@@ -59,15 +59,22 @@ INSTANTIATE_TEST_SUITE_P(Forms, BookFrames,
                          ::testing::Values(FrameCase{ReportDocument::Text, 52},
                                            FrameCase{ReportDocument::Table, 34}));
 
-// A line of any width fits: the text gets smaller rather than run off the paper.
-TEST(FramePageTest, ShrinksTheTextUntilTheWidestLineFits) {
-    for (int widest : {150, 500, 100000}) {
-        const PageFrame frame = FramePage(Printable(ReportDocument::Table), widest);
-        EXPECT_LT(frame.bodySize, 10.5);
+// A wider line makes the text smaller until it fits, but never smaller than the
+// smallest size: the lines are cut to that (print/PaperLines.h).
+TEST(FramePageTest, ShrinksTheTextUntilTheWidestLineFitsDownToTheSmallestSize) {
+    const QSizeF printable = Printable(ReportDocument::Table);
+    const int smallest = CellsAcross(printable.width(), kSmallestBodySize);
+    EXPECT_EQ(smallest, 212);
+    EXPECT_EQ(CellsAcross(printable.width(), kUsualBodySize), 141);
+    for (int widest : {150, 200, smallest}) {
+        const PageFrame frame = FramePage(printable, widest);
+        EXPECT_LT(frame.bodySize, kUsualBodySize);
+        EXPECT_GE(frame.bodySize, kSmallestBodySize);
         EXPECT_NEAR(widest * frame.cell, frame.width, 1e-9) << widest;
         EXPECT_NEAR(frame.bodyLeft, 0, 1e-9);
         EXPECT_GE(frame.linesPerPage, 34);
     }
+    EXPECT_DOUBLE_EQ(FramePage(printable, 100000).bodySize, kSmallestBodySize);
 }
 
 TEST(FramePageTest, AnEmptyBookOrATinyPageStillHasALine) {

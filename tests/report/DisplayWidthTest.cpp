@@ -59,6 +59,27 @@ TEST(PaddingTest, RepeatsTheFillWholeTimes) {
     EXPECT_EQ(PadRight(u"a", u"-=", 3), u"a-=-=");
 }
 
+// "…" takes two columns, as in GBK.
+TEST(CutToWidthTest, CutsOnlyWhatIsTooWideAndEndsItWithAnEllipsis) {
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        {u"1000", u"1000"},
+        {u"100000", u"100000"},
+        {u"1000000", u"1000…"},
+        {u"很长的时间", u"很长…"},
+        {u"很长的时间x", u"很长…"},
+        {u"a很长的时间", u"a很…"},
+        {u"12\U0001F600\U0001F600x", u"12\U0001F600…"},
+        {u"1234\U0001F600", u"1234\U0001F600"},
+        {u"1234\U0001F600x", u"1234…"},
+    };
+    for (const auto& [text, cut] : cases) {
+        EXPECT_EQ(CutToWidth(text, 6), cut);
+        EXPECT_LE(DisplayWidth(CutToWidth(text, 6)), 6);
+    }
+    EXPECT_EQ(CutToWidth(u"123", 2), u"…");
+    EXPECT_EQ(CutToWidth(u"1234", 3, u"..."), u"...");
+}
+
 TEST(SpacesTest, GivesCountSpacesAndNothingBelowOne) {
     EXPECT_EQ(Spaces(3), u"   ");
     EXPECT_EQ(Spaces(0), u"");

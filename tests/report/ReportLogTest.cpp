@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <vector>
 
 #include "report/TextReport.h"
@@ -150,6 +151,50 @@ TEST_F(ReportLogTest, DeletingWithTwoPilesRestoresTheFirstExceptTheTimes) {
     EXPECT_EQ(log.PileCount(), 1);
     EXPECT_EQ(view.carets, (std::vector{ReportDocument::Table, ReportDocument::Text}));
     ExpectViewFollows();
+}
+
+// A pile whose d is too long for the printed table, with a time too long for a
+// line of the text form: the documents keep every text whole, and the printed forms
+// of its lines, each long text cut to its column, follow the lines they belong to.
+TEST_F(ReportLogTest, KeepsPrintedFormsOfLongTextsBesideTheirLines) {
+    using Printed = std::map<std::size_t, std::u16string>;
+    const PileInput longD = Input(u"1000.0000000", u"1.0d", u"25");
+    const std::u16string longTime = kTime2 + u" " + std::u16string(30, u'长');
+    const std::u16string row =
+        u"   ZH2      圆  桩   1000…      1.0d     25.00    泥浆护壁    1.00     0.8567     16821 "
+        u"     8410      C30      0.70       7862  ";
+    const std::u16string time = u"计算时间：2024/3/5 14:09:30 长长长长长长长长长长…";
+    const std::u16string d = u"      桩身直径d:                       1000… mm";
+    const std::u16string d41 = u"  4.1 桩身直径d:                       1000… mm";
+    const std::u16string summary = u"        ZH2      圆  桩    1000…     1.0d   ";
+
+    Append(pile, kTime1);
+    Append(longD, longTime);
+    EXPECT_EQ(log.PrintedLines(ReportDocument::Table), (Printed{{6, row}, {10, time}}));
+    EXPECT_EQ(log.PrintedLines(ReportDocument::Text),
+              (Printed{{52, d}, {66, d41}, {86, summary}, {94, time}}));
+    EXPECT_EQ(
+        log.Document(ReportDocument::Table),
+        Concat({TableHeaderLines(), Row(1, pile), Row(2, longD), TableFooterLines(longTime)}));
+    EXPECT_EQ(log.Document(ReportDocument::Text),
+              Concat({WithoutLast(Block(1, pile, kTime1)), Block(2, longD, longTime)}));
+
+    // The next pile's time replaces the long one; a deletion leaves the long pile.
+    Append(other, kTime3);
+    const Printed table{{6, row}};
+    const Printed text{{52, d}, {66, d41}, {86, summary}};
+    EXPECT_EQ(log.PrintedLines(ReportDocument::Table), table);
+    EXPECT_EQ(log.PrintedLines(ReportDocument::Text), text);
+    log.DeleteLastPile();
+    EXPECT_EQ(log.PrintedLines(ReportDocument::Table), table);
+    EXPECT_EQ(log.PrintedLines(ReportDocument::Text), text);
+    log.DeleteLastPile();
+    EXPECT_TRUE(log.PrintedLines(ReportDocument::Table).empty());
+    EXPECT_TRUE(log.PrintedLines(ReportDocument::Text).empty());
+    Append(longD, kTime1);
+    log.DeleteLastPile();
+    EXPECT_TRUE(log.PrintedLines(ReportDocument::Table).empty());
+    EXPECT_TRUE(log.PrintedLines(ReportDocument::Text).empty());
 }
 
 struct TwoPiles {

@@ -22,7 +22,8 @@ constexpr bool kLinks = true;
 class SameFileTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() / ("rokal-same-file-" + std::to_string(std::random_device{}()));
+        folder = fs::temp_directory_path() /
+                 ("rokal-same-file-" + std::to_string(std::random_device{}()));
         fs::create_directories(folder / "x");
         std::ofstream(folder / "a.csv") << "a";
         std::ofstream(folder / "b.csv") << "b";

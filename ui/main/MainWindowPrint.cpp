@@ -75,7 +75,7 @@ void TMPK_FRM_KELD1::UpdatePrintActions() {
 }
 
 rokal::PrintBook TMPK_FRM_KELD1::ShownPrintBook() const {
-    return rokal::MakePrintBook(log_.Document(log_.Shown()), log_.Shown());
+    return rokal::MakePrintBook(log_, log_.Shown());
 }
 
 void TMPK_FRM_KELD1::ExportPdfClick() {
