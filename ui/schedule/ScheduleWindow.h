@@ -133,6 +133,7 @@ class ScheduleWindow : public QMainWindow {
     void Report(const QString& text);
     bool RoomFor(std::size_t addedRows);
     std::vector<int> SelectedSourceRows() const;
+    std::vector<int> ShownColumnsFrom(int column) const;
     QRect SelectedBlock() const;
 
     // ScheduleWindowFiles.cpp
@@ -149,6 +150,8 @@ class ScheduleWindow : public QMainWindow {
     BookAppender appendToBook_;
     ScheduleDialogs dialogs_;
     QString path_;
+    // The status bar shows the current cell's error, not a word from an action.
+    bool cellMessageShown_ = false;
 };
 
 }  // namespace rokal
