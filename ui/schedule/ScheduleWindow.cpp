@@ -327,21 +327,27 @@ void ScheduleWindow::AddRowClick() {
         const int at = editor_->AddRows(current.isValid() ? current.row() : -1, 1);
         const QModelIndex added =
             proxy_->mapFromSource(model_->index(at, TableColumnOf(ScheduleColumn::D)));
-        table->setCurrentIndex(added);
-        table->scrollTo(added);
+        table->MoveTo(added);
         Report(QStringLiteral("已添加第 %1 行").arg(at + 1));
     });
 }
 
 void ScheduleWindow::DeleteRowsClick() {
     RunGuarded([this] {
-        const std::vector<int> rows = SelectedSourceRows();
+        // Only rows the user sees selected, never a current cell left unselected.
+        const std::vector<int> rows =
+            table->selectionModel()->hasSelection() ? SelectedSourceRows() : std::vector<int>();
         if (rows.empty()) {
             Report(QStringLiteral("请先选中要删除的行"));
             return;
         }
+        const int count = static_cast<int>(rows.size());
+        if (count > 1 && !dialogs_.confirmDeleteRows(this, count)) {
+            return;
+        }
         editor_->DeleteRows(rows);
-        Report(QStringLiteral("已删除 %1 行").arg(rows.size()));
+        table->MoveTo(table->currentIndex());
+        Report(QStringLiteral("已删除 %1 行").arg(count));
     });
 }
 

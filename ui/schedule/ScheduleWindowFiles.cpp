@@ -143,7 +143,7 @@ bool ScheduleWindow::ReadFile(const QString& path) {
     setWindowModified(false);
     UpdateTitle();
     if (model_->RowCount() > 0) {
-        table->setCurrentIndex(table->model()->index(0, 0));
+        table->MoveTo(table->model()->index(0, 0));
     }
     Report(QStringLiteral("已打开 %1，共 %2 行")
                .arg(DisplayName(), QString::number(model_->RowCount())));
