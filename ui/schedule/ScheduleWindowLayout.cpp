@@ -17,6 +17,7 @@
 #include "ui/schedule/ScheduleSortProxy.h"
 #include "ui/schedule/ScheduleTableView.h"
 #include "ui/schedule/ScheduleWindow.h"
+#include "ui/widgets/WheelGuard.h"
 
 namespace rokal {
 namespace {
@@ -88,6 +89,7 @@ void ScheduleWindow::BuildLayout() {
     BuildToolBar();
     BuildTable();
     BuildStatusBar();
+    GuardWheels(this);  // as in the calculator: no list changes under a passing wheel
 }
 
 void ScheduleWindow::BuildActions() {
