@@ -298,6 +298,8 @@ QVariant ScheduleModel::InputData(int row, ScheduleColumn column, int role) cons
             return CellErrorMessage(row, column).empty() ? QVariant() : QBrush(kBadCellBackground);
         case kSortRole:
             return InputSortKey(row, column);
+        case kBadCellRole:
+            return !CellErrorMessage(row, column).empty();
         default:
             return {};
     }

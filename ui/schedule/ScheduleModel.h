@@ -36,6 +36,8 @@ class ScheduleModel : public QAbstractTableModel {
   public:
     // A value to sort a column by: a number where the cell has one, else its text.
     static constexpr int kSortRole = Qt::UserRole + 1;
+    // True for an input cell with an error.
+    static constexpr int kBadCellRole = Qt::UserRole + 2;
 
     // How an edit made in a view reaches the schedule: by default the cell is set at
     // once; the window routes it through its undo stack instead.

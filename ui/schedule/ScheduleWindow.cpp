@@ -161,7 +161,9 @@ void ScheduleWindow::ShowCurve() {
         chart->ShowNothing(QStringLiteral("%1 有错，无承载力曲线").arg(mark));
         return;
     }
-    chart->ShowCurve(CapacityCurveOf(result, model_->Design(row)), mark);
+    const auto load = [&](ScheduleColumn column) { return Q(model_->Cell(row, column)).trimmed(); };
+    chart->ShowCurve(CapacityCurveOf(result, model_->Design(row)), mark,
+                     {Q(model_->Texts(row).rc), load(ScheduleColumn::Nk), load(ScheduleColumn::N)});
 }
 
 void ScheduleWindow::UpdateSummary() {
