@@ -38,11 +38,17 @@ class ScheduleWindow : public QMainWindow {
     // size (100,000 rows take about 150 MB); rokal-cli takes larger ones.
     static constexpr int kMaxRows = 100000;
     static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+    // The narrowest frame the window opens with beside the calculator: the tool
+    // bar's lists, the first input columns and the chart.
+    static constexpr int kMinOpeningWidth = 640;
 
     ScheduleWindow(BookAppender appendToBook, PrecisionMode precision, QWidget* parent = nullptr);
     ~ScheduleWindow() override;
 
     void SetDialogs(ScheduleDialogs dialogs) { dialogs_ = std::move(dialogs); }
+    // Sizes the window to the calculator's screen and puts it beside the calculator,
+    // which slides toward the screen's edge where that makes room for both.
+    void PlaceBeside(QWidget& calculator);
     // Asks about unsaved changes whenever `window` is about to close while this
     // window is shown, and keeps it open when the user cancels.
     void GuardClosingOf(QWidget* window);
