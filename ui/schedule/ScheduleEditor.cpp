@@ -54,8 +54,11 @@ void ScheduleEditor::SetCell(const CellChange& change) {
     if (model_.Cell(change.row, change.column) == change.text) {
         return;
     }
-    stack_.push(new SetCellsCommand(model_, {change},
-                                    QStringLiteral("编辑%1").arg(ColumnName(change.column))));
+    const QString column = change.kept < 0
+                               ? ColumnName(change.column)
+                               : QString::fromStdU16String(model_.GetSchedule().extraColumns.at(
+                                     static_cast<std::size_t>(change.kept)));
+    stack_.push(new SetCellsCommand(model_, {change}, QStringLiteral("编辑%1").arg(column)));
 }
 
 PasteOutcome ScheduleEditor::Paste(const std::vector<int>& rows, const std::vector<int>& columns,

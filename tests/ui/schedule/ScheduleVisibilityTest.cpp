@@ -32,6 +32,7 @@ TEST_F(ScheduleVisibilityTest, KeptColumnsFollowTheResultsAndAreEditedAsText) {
     TypeInCell(0, Remark(), "A1, see S-2");
     EXPECT_EQ(model().GetSchedule().rows[0].extra[0], u"A1, see S-2");
     EXPECT_EQ(Shown(0, ResultColumn::Ra), "26125");  // a remark is no input
+    EXPECT_EQ(s().UndoStack().undoText(), "编辑备注");
     Trigger(s().act_undo);
     EXPECT_EQ(Shown(0, Remark()), "1轴/A");
 
