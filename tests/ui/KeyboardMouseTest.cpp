@@ -1,11 +1,9 @@
 // The main window under the keyboard and the mouse: the tab order, Enter, the
 // focus after a rounding change, the wheel over the lists, a double click on
 // "计算", and the report views' text size in the layout's unit.
-#include <QtTest/qtestspontaneevent.h>
 #include <QApplication>
 #include <QFontInfo>
 #include <QSlider>
-#include <QWheelEvent>
 #include <QWindow>
 #include <vector>
 
@@ -29,23 +27,6 @@ class KeyboardMouseTest : public MainWindowTest {
     static void Key(Qt::Key key) {
         ASSERT_NE(Focus(), nullptr);
         QTest::keyClick(Focus(), key);
-    }
-
-    // The widget of the control that the platform finds under the pointer.
-    static QWidget* UnderPointer(QWidget* control) {
-        QWidget* child = control->childAt(control->rect().center());
-        return child != nullptr ? child : control;
-    }
-
-    // One notch of the wheel, as the platform delivers it to what lies under the
-    // pointer; positive turns away from the user.
-    static void Wheel(QWidget* control, int notches) {
-        QWidget* target = UnderPointer(control);
-        const QPointF at = QPointF(target->rect().center());
-        QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QSpontaneKeyEvent::setSpontaneous(&wheel);
-        QApplication::instance()->notify(target, &wheel);
     }
 
     // A click through the window system, which also tells double clicks apart.

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QWheelEvent>
 #include <memory>
 #include <vector>
 
@@ -14,6 +16,23 @@
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/ReportView.h"
 #include "ui/widgets/RoundedButton.h"
+
+// The widget of the control that the platform finds under the pointer.
+inline QWidget* UnderPointer(QWidget* control) {
+    QWidget* child = control->childAt(control->rect().center());
+    return child != nullptr ? child : control;
+}
+
+// One notch of the wheel, as the platform delivers it to what lies under the
+// pointer; positive turns away from the user.
+inline void Wheel(QWidget* control, int notches) {
+    QWidget* target = UnderPointer(control);
+    const QPointF at = QPointF(target->rect().center());
+    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    QApplication::instance()->notify(target, &wheel);
+}
 
 // A shown main window whose message boxes are recorded instead of shown.
 class MainWindowTest : public ::testing::Test {

@@ -14,6 +14,7 @@
 #include "ui/main/MPK_PAS_KELD1.h"
 #include "ui/widgets/ReportView.h"
 #include "ui/widgets/RoundedButton.h"
+#include "ui/widgets/WheelGuard.h"
 
 namespace rokal {
 
@@ -137,13 +138,10 @@ bool MainWindowKeys::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress:
             return OnKeyPress(watched, static_cast<QKeyEvent*>(event));
         case QEvent::Wheel: {
-            // Over a list without the focus the wheel changes nothing; the event
-            // goes on to the parents as if the list were not there.
-            auto* list = qobject_cast<QComboBox*>(watched);
-            if (list != nullptr && !list->hasFocus()) {
-                event->ignore();
+            if (PassWheelWithoutFocus(watched, event)) {
                 return true;
             }
+            auto* list = qobject_cast<QComboBox*>(watched);
             return list != nullptr && StepsFromAStaleItem(list);
         }
         case QEvent::MouseButtonPress:

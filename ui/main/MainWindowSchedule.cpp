@@ -45,6 +45,7 @@ void TMPK_FRM_KELD1::OpenScheduleWindow(const QString& path) {
             },
             mode));
         schedule_->GuardClosingOf(this);
+        schedule_->PlaceBeside(*this);
     }
     if (!path.isEmpty()) {
         schedule_->OpenFile(path);

@@ -1,11 +1,13 @@
 #include "ui/schedule/CapacityChart.h"
 
 #include <QChart>
-#include <QLegendMarker>
+#include <QGraphicsLayout>
+#include <QLegend>
 #include <QLineSeries>
 #include <QPen>
 #include <QScatterSeries>
 #include <QValueAxis>
+#include <QtMath>
 #include <algorithm>
 #include <cmath>
 
@@ -17,11 +19,15 @@ const QColor kRcColour(0x2E, 0x8B, 0x57);
 const QColor kNkColour(0xD0, 0x30, 0x30);
 const QColor kNColour(0x9A, 0x40, 0xC0);
 const QColor kProposedColour(0xF0, 0x90, 0x00);
-constexpr double kHeadroom = 1.12;         // room above the highest line
-constexpr double kEmptyLoadRange = 10000;  // kN shown when there is no curve
-constexpr double kFineTicksUpTo = 6;       // hr/d ranges up to this get a tick every 0.5
+const QColor kOwnColour(0x20, 0x20, 0x20);  // apart from Ra's line, which it lies on
+constexpr double kHeadroom = 1.12;          // room above the highest line
+constexpr double kEmptyLoadRange = 10000;   // kN shown when there is no curve
+constexpr double kFineTicksUpTo = 6;        // hr/d ranges up to this get a tick every 0.5
 // Loads beyond any pile's; the axis's round numbers would leave a double's range.
 constexpr double kRoundNumbersUpTo = 1e15;
+constexpr int kMargin = 4;
+constexpr int kLegendGap = 14;     // between the plot and the legend
+constexpr int kLegendMargin = 12;  // between the legend and the chart's edge
 
 QPen LinePen(QColor colour, Qt::PenStyle style) {
     QPen pen(colour, 2);
@@ -49,6 +55,12 @@ void Level(QLineSeries* series, double y, double xMax) {
     series->replace(QList<QPointF>{{0, y}, {xMax, y}});
 }
 
+// "Rc = 8796 kN": the value as the table writes it, or in whole kN.
+QString LevelName(const QString& name, const QString& text, double value) {
+    const QString shown = text.isEmpty() ? QString::number(value, 'f', 0) : text;
+    return QStringLiteral("%1 = %2 kN").arg(name, shown);
+}
+
 QString DepthText(double hrOverD) {
     return QString::number(hrOverD, 'f', 2);
 }
@@ -58,14 +70,15 @@ QString DepthText(double hrOverD) {
 QChart* NewChart() {
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
-    chart->legend()->setAlignment(Qt::AlignRight);
-    chart->setMargins(QMargins(4, 4, 4, 4));
+    // Qt's legend draws a dashed line too short to show a dash; the view draws its own.
+    chart->legend()->hide();
+    chart->setMargins(QMargins(kMargin, kMargin, kMargin, kMargin));
     return chart;
 }
 
 }  // namespace
 
-CapacityChart::CapacityChart(QWidget* parent) : QChartView(NewChart(), parent) {
+CapacityChart::CapacityChart(QWidget* parent) : QChartView(NewChart(), parent), legend_({}) {
     setRenderHint(QPainter::Antialiasing);
     setMinimumSize(360, 240);
 
@@ -85,12 +98,13 @@ CapacityChart::CapacityChart(QWidget* parent) : QChartView(NewChart(), parent) {
     rc_ = Line(QStringLiteral("Rc"), kRcColour, Qt::SolidLine);
     nk_ = Line(QStringLiteral("Nk"), kNkColour, Qt::DashLine);
     n_ = Line(QStringLiteral("N"), kNColour, Qt::DashLine);
-    own_ = Marker(QScatterSeries::MarkerShapeCircle, kRaColour, 11);
+    own_ = Marker(QScatterSeries::MarkerShapeCircle, kOwnColour, 11);
     proposed_ = Marker(QScatterSeries::MarkerShapeStar, kProposedColour, 16);
     for (QAbstractSeries* series :
          std::initializer_list<QAbstractSeries*>{ra_, rc_, nk_, n_, own_, proposed_}) {
         AddSeries(series);
     }
+    legend_ = SeriesLegend({ra_, rc_, nk_, n_, own_, proposed_});
     ShowNothing(QStringLiteral("选择一行以显示其承载力曲线"));
 }
 
@@ -102,12 +116,48 @@ void CapacityChart::AddSeries(QAbstractSeries* series) {
 
 void CapacityChart::ShowSeries(QAbstractSeries* series, bool shown) {
     series->setVisible(shown);
-    for (QLegendMarker* marker : chart()->legend()->markers(series)) {
-        marker->setVisible(shown);
-    }
 }
 
-void CapacityChart::ShowCurve(const CapacityCurve& curve, const QString& mark) {
+// Room for the legend at the right of the plot, where Qt's own would be.
+void CapacityChart::MakeRoomForLegend() {
+    const QSizeF legend = legend_.Size(LegendFont());
+    const int right =
+        legend.isEmpty() ? kMargin : kLegendGap + qCeil(legend.width()) + kLegendMargin;
+    chart()->setMargins(QMargins(kMargin, kMargin, right, kMargin));
+    // The plot takes its new place now, not when the event loop next runs, so that
+    // the legend is drawn beside it at once.
+    if (QGraphicsLayout* layout = chart()->layout()) {
+        layout->activate();
+    }
+    viewport()->update();
+}
+
+QFont CapacityChart::LegendFont() const {
+    return chart()->legend()->font();
+}
+
+QPointF CapacityChart::LegendTopLeft() const {
+    const QSizeF legend = legend_.Size(LegendFont());
+    const QRectF plot = chart()->plotArea();
+    const double left = chart()->geometry().right() - kLegendMargin - legend.width();
+    return chart()->mapToScene(QPointF(left, plot.center().y() - legend.height() / 2));
+}
+
+QRect CapacityChart::LegendSampleRect(const QAbstractSeries* series) const {
+    const QRectF sample = legend_.SampleRect(series, LegendFont());
+    if (sample.isEmpty()) {
+        return {};
+    }
+    return mapFromScene(sample.translated(LegendTopLeft())).boundingRect();
+}
+
+void CapacityChart::drawForeground(QPainter* painter, const QRectF& rect) {
+    QChartView::drawForeground(painter, rect);
+    legend_.Paint(*painter, LegendTopLeft(), LegendFont(), chart()->legend()->labelColor());
+}
+
+void CapacityChart::ShowCurve(const CapacityCurve& curve, const QString& mark,
+                              const LevelTexts& texts) {
     QList<QPointF> points;
     points.reserve(static_cast<qsizetype>(curve.ra.size()));
     double top = curve.rc;
@@ -117,12 +167,15 @@ void CapacityChart::ShowCurve(const CapacityCurve& curve, const QString& mark) {
     }
     ra_->replace(points);
     Level(rc_, curve.rc, curve.xMax);
+    rc_->setName(LevelName(QStringLiteral("Rc"), texts.rc, curve.rc));
     if (curve.nk) {
         Level(nk_, *curve.nk, curve.xMax);
+        nk_->setName(LevelName(QStringLiteral("Nk"), texts.nk, *curve.nk));
         top = std::max(top, *curve.nk);
     }
     if (curve.n) {
         Level(n_, *curve.n, curve.xMax);
+        n_->setName(LevelName(QStringLiteral("N"), texts.n, *curve.n));
         top = std::max(top, *curve.n);
     }
     own_->replace(QList<QPointF>{{curve.own.x, curve.own.y}});
@@ -139,6 +192,7 @@ void CapacityChart::ShowCurve(const CapacityCurve& curve, const QString& mark) {
     ShowSeries(own_, true);
     ShowSeries(proposed_, curve.proposed.has_value());
 
+    MakeRoomForLegend();
     xAxis_->setRange(0, curve.xMax);
     xAxis_->setTickInterval(curve.xMax <= kFineTicksUpTo ? 0.5 : 1.0);
     SetLoadRange(top);
@@ -167,6 +221,7 @@ void CapacityChart::ShowNothing(const QString& why) {
          std::initializer_list<QAbstractSeries*>{ra_, rc_, nk_, n_, own_, proposed_}) {
         ShowSeries(series, false);
     }
+    MakeRoomForLegend();
     // Whole numbers of kN on an empty chart, rather than ticks of 0 and 1 that the
     // axis's whole-number labels would each write several times.
     xAxis_->setRange(0, 1);

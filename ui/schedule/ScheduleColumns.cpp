@@ -63,6 +63,21 @@ int TableColumnOf(ResultColumn column) {
     return kScheduleColumnCount + static_cast<int>(column);
 }
 
+std::optional<int> KeptColumnAt(int column) {
+    if (column < kTableColumnCount) {
+        return std::nullopt;
+    }
+    return column - kTableColumnCount;
+}
+
+int TableColumnOfKept(int kept) {
+    return kTableColumnCount + kept;
+}
+
+bool IsEditableColumn(int column) {
+    return InputColumnAt(column) || KeptColumnAt(column);
+}
+
 QString ColumnHeader(int column) {
     return QString::fromUtf8(ColumnEntry(column).header);
 }

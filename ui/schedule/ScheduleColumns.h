@@ -30,7 +30,14 @@ std::optional<ScheduleColumn> InputColumnAt(int column);
 std::optional<ResultColumn> ResultColumnAt(int column);
 int TableColumnOf(ScheduleColumn column);
 int TableColumnOf(ResultColumn column);
+// The file's other columns (kept columns, such as 备注) follow the results: the
+// index of the kept column at a table column, or nullopt before them.
+std::optional<int> KeptColumnAt(int column);
+int TableColumnOfKept(int kept);
+// Input and kept columns take edits; results do not.
+bool IsEditableColumn(int column);
 
+// For the input and result columns only:
 // The header as the table shows it, units included ("桩径\nd(mm)").
 QString ColumnHeader(int column);
 // A short explanation shown as the header's tooltip.

@@ -9,7 +9,7 @@ SetCellsCommand::SetCellsCommand(ScheduleModel& model, std::vector<CellChange> c
     : QUndoCommand(text, parent), model_(model), after_(std::move(changes)) {
     before_.reserve(after_.size());
     for (const CellChange& change : after_) {
-        before_.push_back({change.row, change.column, model_.Cell(change.row, change.column)});
+        before_.push_back({change.row, change.column, model_.Cell(change), change.kept});
     }
 }
 

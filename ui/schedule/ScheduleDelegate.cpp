@@ -6,8 +6,23 @@
 #include "engine/PileInput.h"
 #include "schedule/RowReading.h"
 #include "ui/schedule/ScheduleColumns.h"
+#include "ui/schedule/ScheduleModel.h"
 
 namespace rokal {
+namespace {
+
+const QColor kBadSelected(0xB0, 0x00, 0x00);
+
+}  // namespace
+
+void ScheduleDelegate::initStyleOption(QStyleOptionViewItem* option,
+                                       const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (index.data(ScheduleModel::kBadCellRole).toBool()) {
+        option->palette.setColor(QPalette::Highlight, kBadSelected);
+        option->palette.setColor(QPalette::HighlightedText, Qt::white);
+    }
+}
 
 QStringList DropDownItems(int column) {
     QStringList items;

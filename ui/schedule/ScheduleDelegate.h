@@ -6,6 +6,7 @@ namespace rokal {
 
 // Edits the grade and the process with a drop-down list of the usual texts, in
 // which any other text may still be typed; every other input cell with a line.
+// A bad cell stays red when it is selected: deep red with white text.
 class ScheduleDelegate : public QStyledItemDelegate {
     Q_OBJECT
   public:
@@ -16,6 +17,9 @@ class ScheduleDelegate : public QStyledItemDelegate {
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 };
 
 // The items of the drop-down list of a table column; empty for a column edited

@@ -28,6 +28,18 @@ UnsavedAnswer AskUnsaved(QWidget* parent, const QString& name) {
     return box.clickedButton() == discard ? UnsavedAnswer::Discard : UnsavedAnswer::Cancel;
 }
 
+bool ConfirmDeleteRows(QWidget* parent, int rows) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("桩表计算"),
+                    QStringLiteral("删除选中的 %1 行？删除后可以撤销。").arg(rows),
+                    QMessageBox::NoButton, parent);
+    QPushButton* remove = box.addButton(QStringLiteral("删除"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == remove;
+}
+
 // A file to write, ".csv" added to a name typed without an extension (before the
 // dialog asks whether to replace an existing file).
 QString SavePath(QWidget* parent, const QString& caption, const QString& suggested) {
@@ -56,6 +68,7 @@ ScheduleDialogs StandardScheduleDialogs() {
     dialogs.exportPath = [](QWidget* parent, const QString& suggested) {
         return SavePath(parent, QStringLiteral("导出计算结果"), suggested);
     };
+    dialogs.confirmDeleteRows = &ConfirmDeleteRows;
     return dialogs;
 }
 

@@ -20,10 +20,12 @@ struct ScheduleDialogs {
     std::function<QString(QWidget* parent, const QString& suggested)> savePath;
     // Where to write the results, starting from a suggested path; empty: cancelled.
     std::function<QString(QWidget* parent, const QString& suggested)> exportPath;
+    // "Delete these rows?" before more than one row goes; true: delete them.
+    std::function<bool(QWidget* parent, int rows)> confirmDeleteRows;
 };
 
-// The program's own dialogs: a message box with "保存", "不保存" and "取消", and
-// file dialogs for CSV files.
+// The program's own dialogs: a message box with "保存", "不保存" and "取消", one
+// with "删除" and "取消", and file dialogs for CSV files.
 ScheduleDialogs StandardScheduleDialogs();
 
 }  // namespace rokal

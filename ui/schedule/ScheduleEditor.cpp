@@ -20,6 +20,16 @@ constexpr ScheduleColumn kCopiedColumns[] = {ScheduleColumn::D, ScheduleColumn::
 
 }  // namespace
 
+std::optional<CellChange> CellAt(int column) {
+    if (const auto input = InputColumnAt(column)) {
+        return CellChange{0, *input, {}};
+    }
+    if (const auto kept = KeptColumnAt(column)) {
+        return CellChange{0, ScheduleColumn::Mark, {}, *kept};
+    }
+    return std::nullopt;
+}
+
 ScheduleRow NewRowAfter(const ScheduleRow* previous) {
     ScheduleRow row;
     if (previous) {
@@ -44,35 +54,41 @@ void ScheduleEditor::SetCell(const CellChange& change) {
     if (model_.Cell(change.row, change.column) == change.text) {
         return;
     }
-    stack_.push(new SetCellsCommand(model_, {change},
-                                    QStringLiteral("编辑%1").arg(ColumnName(change.column))));
+    const QString column = change.kept < 0
+                               ? ColumnName(change.column)
+                               : QString::fromStdU16String(model_.GetSchedule().extraColumns.at(
+                                     static_cast<std::size_t>(change.kept)));
+    stack_.push(new SetCellsCommand(model_, {change}, QStringLiteral("编辑%1").arg(column)));
 }
 
-PasteOutcome ScheduleEditor::Paste(const std::vector<int>& rows, int column,
+PasteOutcome ScheduleEditor::Paste(const std::vector<int>& rows, const std::vector<int>& columns,
                                    const CellBlock& block) {
-    if (!InputColumnAt(column)) {
-        return {};
-    }
     std::vector<CellChange> changes;
     std::vector<ScheduleRow> added;
+    int leftOut = 0;
     for (std::size_t i = 0; i < block.size(); ++i) {
         ScheduleRow fresh;
+        fresh.extra.resize(static_cast<std::size_t>(model_.KeptColumnCount()));
         for (std::size_t j = 0; j < block[i].size(); ++j) {
-            const auto target = InputColumnAt(column + static_cast<int>(j));
+            const auto target = j < columns.size() ? CellAt(columns[j]) : std::nullopt;
             if (!target) {
-                break;
+                ++leftOut;
+                continue;
             }
             if (i < rows.size()) {
-                changes.push_back({rows[i], *target, block[i][j]});
+                changes.push_back({rows[i], target->column, block[i][j], target->kept});
+            } else if (target->kept < 0) {
+                fresh.Cell(target->column) = block[i][j];
             } else {
-                fresh.Cell(*target) = block[i][j];
+                fresh.extra[static_cast<std::size_t>(target->kept)] = block[i][j];
             }
         }
         if (i >= rows.size()) {
             added.push_back(std::move(fresh));
         }
     }
-    const PasteOutcome outcome{static_cast<int>(changes.size()), static_cast<int>(added.size())};
+    const PasteOutcome outcome{static_cast<int>(changes.size()), static_cast<int>(added.size()),
+                               leftOut};
     auto* paste = new QUndoCommand(QStringLiteral("粘贴"));
     if (!changes.empty()) {
         new SetCellsCommand(model_, std::move(changes), paste->text(), paste);
@@ -82,17 +98,17 @@ PasteOutcome ScheduleEditor::Paste(const std::vector<int>& rows, int column,
     }
     if (paste->childCount() == 0) {
         delete paste;
-        return {};
+        return {0, 0, leftOut};
     }
     stack_.push(paste);
     return outcome;
 }
 
-int ScheduleEditor::ClearCells(const std::vector<std::pair<int, ScheduleColumn>>& cells) {
+int ScheduleEditor::ClearCells(const std::vector<CellChange>& cells) {
     std::vector<CellChange> changes;
-    for (const auto& [row, column] : cells) {
-        if (!model_.Cell(row, column).empty()) {
-            changes.push_back({row, column, {}});
+    for (const CellChange& cell : cells) {
+        if (!model_.Cell(cell).empty()) {
+            changes.push_back({cell.row, cell.column, {}, cell.kept});
         }
     }
     const int count = static_cast<int>(changes.size());

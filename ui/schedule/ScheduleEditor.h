@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -15,6 +16,8 @@ namespace rokal {
 struct PasteOutcome {
     int cellsSet = 0;
     int rowsAdded = 0;
+    // Fields that fell on result columns or beyond the last column.
+    int fieldsLeftOut = 0;
 };
 
 // The edits of the schedule window, each one step on the undo stack: a cell, a
@@ -25,14 +28,15 @@ class ScheduleEditor {
 
     void SetCell(const CellChange& change);
 
-    // Pastes the block with its top-left field in table column `column`: block row i
-    // goes into schedule row rows[i] while there is one, and the rest of the block
-    // becomes new rows at the end of the schedule. Fields that fall on result
-    // columns or beyond the last column are left out.
-    PasteOutcome Paste(const std::vector<int>& rows, int column, const CellBlock& block);
+    // Pastes the block: field j of a block row goes into table column columns[j],
+    // block row i into schedule row rows[i] while there is one, and the rest of the
+    // block becomes new rows at the end of the schedule. Fields that fall on result
+    // columns or beyond the given columns are left out.
+    PasteOutcome Paste(const std::vector<int>& rows, const std::vector<int>& columns,
+                       const CellBlock& block);
 
-    // Empties the given input cells; returns how many held text.
-    int ClearCells(const std::vector<std::pair<int, ScheduleColumn>>& cells);
+    // Empties the given cells (their texts are not used); returns how many held text.
+    int ClearCells(const std::vector<CellChange>& cells);
 
     // Adds count rows after the schedule row `after` (-1: at the end) and returns the
     // first new row. A new row takes d, hr, frk, grade and process from the row it
@@ -48,6 +52,9 @@ class ScheduleEditor {
     ScheduleModel& model_;
     QUndoStack& stack_;
 };
+
+// The cell of an editable table column, in row 0; nullopt for a result column.
+std::optional<CellChange> CellAt(int column);
 
 // The row a new schedule row starts as, following `previous` (or nullptr).
 ScheduleRow NewRowAfter(const ScheduleRow* previous);

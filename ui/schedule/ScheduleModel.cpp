@@ -18,14 +18,20 @@ const QColor kResultBackground(0xF2, 0xF5, 0xF9);
 const QColor kHolds(0x00, 0x80, 0x00);
 const QColor kFails(0xD0, 0x00, 0x00);
 const QColor kAutoMark(0x80, 0x80, 0x80);
+// Kept texts this long show whole as their tooltip.
+constexpr std::size_t kKeptToolTipFrom = 12;
 
 QString Q(const std::u16string& text) {
     return QString::fromStdU16String(text);
 }
 
 QVariant Alignment(int column) {
-    const Qt::Alignment align =
-        IsNumericColumn(column) ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter;
+    Qt::Alignment align = Qt::AlignCenter;
+    if (KeptColumnAt(column)) {
+        align = Qt::AlignLeft | Qt::AlignVCenter;
+    } else if (IsNumericColumn(column)) {
+        align = Qt::AlignRight | Qt::AlignVCenter;
+    }
     return QVariant::fromValue(align);
 }
 
@@ -60,6 +66,9 @@ ScheduleModel::ScheduleModel(char16_t decimalSeparator, QObject* parent)
 void ScheduleModel::SetSchedule(Schedule schedule) {
     beginResetModel();
     schedule_ = std::move(schedule);
+    for (ScheduleRow& row : schedule_.rows) {
+        FitKeptCells(row);
+    }
     results_ = ComputeSchedule(schedule_, separator_);
     designs_.assign(schedule_.rows.size(), std::nullopt);
     texts_.assign(schedule_.rows.size(), std::nullopt);
@@ -72,6 +81,18 @@ const ScheduleRow& ScheduleModel::Row(int row) const {
 
 const std::u16string& ScheduleModel::Cell(int row, ScheduleColumn column) const {
     return Row(row).Cell(column);
+}
+
+const std::u16string& ScheduleModel::Cell(const CellChange& at) const {
+    if (at.kept < 0) {
+        return Cell(at.row, at.column);
+    }
+    return Row(at.row).extra.at(static_cast<std::size_t>(at.kept));
+}
+
+// One kept cell for each kept column.
+void ScheduleModel::FitKeptCells(ScheduleRow& row) const {
+    row.extra.resize(schedule_.extraColumns.size());
 }
 
 const RowResult& ScheduleModel::Result(int row) const {
@@ -157,11 +178,18 @@ void ScheduleModel::MarksFrom(int row) {
 
 void ScheduleModel::SetCells(const std::vector<CellChange>& changes) {
     std::set<int> rows;
+    std::set<int> computed;
     for (const CellChange& change : changes) {
-        schedule_.rows.at(static_cast<std::size_t>(change.row)).Cell(change.column) = change.text;
+        ScheduleRow& row = schedule_.rows.at(static_cast<std::size_t>(change.row));
+        if (change.kept < 0) {
+            row.Cell(change.column) = change.text;
+            computed.insert(change.row);
+        } else {
+            row.extra.at(static_cast<std::size_t>(change.kept)) = change.text;
+        }
         rows.insert(change.row);
     }
-    for (int row : rows) {
+    for (int row : computed) {
         Recompute(row);
     }
     if (rows.size() == 1) {
@@ -178,7 +206,8 @@ void ScheduleModel::InsertScheduleRows(int at, std::vector<ScheduleRow> rows) {
     const int count = static_cast<int>(rows.size());
     std::vector<RowResult> results;
     results.reserve(rows.size());
-    for (const ScheduleRow& row : rows) {
+    for (ScheduleRow& row : rows) {
+        FitKeptCells(row);
         results.push_back(ComputeRow(row, separator_));
     }
     beginInsertRows({}, at, at + count - 1);
@@ -216,7 +245,7 @@ int ScheduleModel::rowCount(const QModelIndex& parent) const {
 }
 
 int ScheduleModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kTableColumnCount;
+    return parent.isValid() ? 0 : kTableColumnCount + KeptColumnCount();
 }
 
 QVariant ScheduleModel::data(const QModelIndex& index, int role) const {
@@ -229,7 +258,25 @@ QVariant ScheduleModel::data(const QModelIndex& index, int role) const {
     if (const auto input = InputColumnAt(index.column())) {
         return InputData(index.row(), *input, role);
     }
+    if (const auto kept = KeptColumnAt(index.column())) {
+        return KeptData(index.row(), *kept, role);
+    }
     return ResultData(index.row(), *ResultColumnAt(index.column()), role);
+}
+
+QVariant ScheduleModel::KeptData(int row, int kept, int role) const {
+    const std::u16string& text = Cell({row, ScheduleColumn::Mark, {}, kept});
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+        case kSortRole:
+            return Q(text);
+        case Qt::ToolTipRole:
+            // The whole of a text too long for its column.
+            return text.size() > kKeptToolTipFrom ? Q(text) : QVariant();
+        default:
+            return {};
+    }
 }
 
 QVariant ScheduleModel::InputData(int row, ScheduleColumn column, int role) const {
@@ -251,6 +298,8 @@ QVariant ScheduleModel::InputData(int row, ScheduleColumn column, int role) cons
             return CellErrorMessage(row, column).empty() ? QVariant() : QBrush(kBadCellBackground);
         case kSortRole:
             return InputSortKey(row, column);
+        case kBadCellRole:
+            return !CellErrorMessage(row, column).empty();
         default:
             return {};
     }
@@ -361,6 +410,16 @@ QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation == Qt::Vertical) {
         return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
     }
+    if (const auto kept = KeptColumnAt(section); kept && *kept < KeptColumnCount()) {
+        switch (role) {
+            case Qt::DisplayRole:
+                return Q(schedule_.extraColumns.at(static_cast<std::size_t>(*kept)));
+            case Qt::ToolTipRole:
+                return QStringLiteral("文件中的其他列，按文字保存，不参与计算");
+            default:
+                return {};
+        }
+    }
     if (section < 0 || section >= kTableColumnCount) {
         return {};
     }
@@ -379,16 +438,24 @@ Qt::ItemFlags ScheduleModel::flags(const QModelIndex& index) const {
         return Qt::NoItemFlags;
     }
     const Qt::ItemFlags readable = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    return InputColumnAt(index.column()) ? readable | Qt::ItemIsEditable : readable;
+    return IsEditableColumn(index.column()) ? readable | Qt::ItemIsEditable : readable;
 }
 
 bool ScheduleModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    const auto column = InputColumnAt(index.column());
-    if (role != Qt::EditRole || !index.isValid() || !column) {
+    if (role != Qt::EditRole || !index.isValid() || !IsEditableColumn(index.column())) {
         return false;
     }
-    CellChange change{index.row(), *column, value.toString().toStdU16String()};
-    if (change.text == Cell(change.row, change.column)) {
+    CellText cleaned = CleanCellText(value.toString().toStdU16String());
+    if (cleaned.removed > 0) {
+        emit controlCharactersRemoved(cleaned);
+    }
+    CellChange change{index.row(), ScheduleColumn::Mark, std::move(cleaned.text)};
+    if (const auto input = InputColumnAt(index.column())) {
+        change.column = *input;
+    } else {
+        change.kept = *KeptColumnAt(index.column());
+    }
+    if (change.text == Cell(change)) {
         return true;
     }
     if (editHandler_) {

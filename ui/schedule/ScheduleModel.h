@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/Formatting.h"
+#include "schedule/CellText.h"
 #include "schedule/Design.h"
 #include "schedule/ResultsCsv.h"
 #include "schedule/RowCompute.h"
@@ -15,22 +16,28 @@
 
 namespace rokal {
 
-// One input cell set to a text.
+// One cell set to a text: an input cell, or a kept cell when kept is set.
 struct CellChange {
     int row = 0;
     ScheduleColumn column = ScheduleColumn::Mark;
     std::u16string text;
+    // The index of a kept column (Schedule::extraColumns); column is then not used.
+    int kept = -1;
 };
 
-// The schedule as a table: the eight input columns as written, editable, and the
-// results of each row read-only beside them. Every change recomputes only the rows
-// it touches and tells the views about those rows alone; the proposals and the
-// result texts of a row are worked out when a view first asks for them.
+// The schedule as a table: the eight input columns as written, editable, the
+// results of each row read-only beside them, and after them the file's other
+// columns (such as 备注), kept and editable as text. Cells never hold control
+// characters: an edit loses them and says so through controlCharactersRemoved. Every change
+// recomputes only the rows it touches and tells the views about those rows alone; the proposals and
+// the result texts of a row are worked out when a view first asks for them.
 class ScheduleModel : public QAbstractTableModel {
     Q_OBJECT
   public:
     // A value to sort a column by: a number where the cell has one, else its text.
     static constexpr int kSortRole = Qt::UserRole + 1;
+    // True for an input cell with an error.
+    static constexpr int kBadCellRole = Qt::UserRole + 2;
 
     // How an edit made in a view reaches the schedule: by default the cell is set at
     // once; the window routes it through its undo stack instead.
@@ -44,6 +51,9 @@ class ScheduleModel : public QAbstractTableModel {
     int RowCount() const { return static_cast<int>(schedule_.rows.size()); }
     const ScheduleRow& Row(int row) const;
     const std::u16string& Cell(int row, ScheduleColumn column) const;
+    // The text of the cell a change is for, as it is now.
+    const std::u16string& Cell(const CellChange& at) const;
+    int KeptColumnCount() const { return static_cast<int>(schedule_.extraColumns.size()); }
 
     const std::vector<RowResult>& Results() const { return results_; }
     const RowResult& Result(int row) const;
@@ -77,6 +87,10 @@ class ScheduleModel : public QAbstractTableModel {
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
+  signals:
+    // An edit's text held control characters, which the cell did not take.
+    void controlCharactersRemoved(const rokal::CellText& cleaned);
+
   private:
     void Recompute(int row);
     void ForgetTexts();
@@ -84,6 +98,8 @@ class ScheduleModel : public QAbstractTableModel {
     void MarksFrom(int row);
     QVariant InputData(int row, ScheduleColumn column, int role) const;
     QVariant ResultData(int row, ResultColumn column, int role) const;
+    QVariant KeptData(int row, int kept, int role) const;
+    void FitKeptCells(ScheduleRow& row) const;
     QVariant InputSortKey(int row, ScheduleColumn column) const;
     QVariant ResultSortKey(int row, ResultColumn column) const;
 

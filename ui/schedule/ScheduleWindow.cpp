@@ -14,9 +14,11 @@
 #include <algorithm>
 #include <set>
 
+#include "schedule/CellText.h"
 #include "schedule/Design.h"
 #include "ui/platform/Locale.h"
 #include "ui/schedule/CapacityChart.h"
+#include "ui/schedule/ControlCharacterWords.h"
 #include "ui/schedule/ScheduleColumns.h"
 #include "ui/schedule/ScheduleEditor.h"
 #include "ui/schedule/ScheduleModel.h"
@@ -31,6 +33,22 @@ namespace {
 
 QString Q(const std::u16string& text) {
     return QString::fromStdU16String(text);
+}
+
+// Removes control characters from every field of a pasted block; returns what went.
+CellText CleanBlock(CellBlock& block) {
+    CellText all;
+    for (auto& row : block) {
+        for (std::u16string& field : row) {
+            CellText cleaned = CleanCellText(field);
+            if (cleaned.removed > 0 && all.removed == 0) {
+                all.first = cleaned.first;
+            }
+            all.removed += cleaned.removed;
+            field = std::move(cleaned.text);
+        }
+    }
+    return all;
 }
 
 // A file name as a window title shows it: "[*]" in it is the name's own, not the
@@ -74,6 +92,8 @@ void ScheduleWindow::ConnectModel() {
             [this](const QModelIndex& first, const QModelIndex& last) {
                 RunGuarded([&] { RowsChanged(first.row(), last.row()); });
             });
+    connect(model_, &ScheduleModel::controlCharactersRemoved, this,
+            [this](const CellText& cleaned) { Report(ControlCharacterWord(cleaned)); });
     const auto anyChange = [this] { RunGuarded([this] { CurrentChanged(); }); };
     connect(model_, &QAbstractItemModel::rowsInserted, this, anyChange);
     connect(model_, &QAbstractItemModel::rowsRemoved, this, anyChange);
@@ -104,22 +124,28 @@ void ScheduleWindow::RowsChanged(int first, int last) {
 void ScheduleWindow::ShowCurrentCell() {
     const QModelIndex current = proxy_->mapToSource(table->currentIndex());
     if (!current.isValid()) {
-        statusBar()->clearMessage();
+        if (cellMessageShown_) {
+            statusBar()->clearMessage();
+        }
+        cellMessageShown_ = false;
         return;
     }
     const int row = current.row();
     const std::u16string mark = RowMark(model_->Row(row), static_cast<std::size_t>(row));
     const auto column = InputColumnAt(current.column());
     const std::u16string cellError = column ? model_->CellErrorMessage(row, *column) : u"";
+    const bool showsError = !cellError.empty() || !model_->Result(row).Computed();
     if (!cellError.empty()) {
         statusBar()->showMessage(
             QStringLiteral("%1 %2：%3").arg(Q(mark), Q(ScheduleColumnName(*column)), Q(cellError)));
-    } else if (!model_->Result(row).Computed()) {
+    } else if (showsError) {
         statusBar()->showMessage(
             QStringLiteral("%1 有错：%2").arg(Q(mark), Q(model_->Texts(row).errors)));
-    } else {
+    } else if (cellMessageShown_) {
+        // A word from the last action stays until the next one.
         statusBar()->clearMessage();
     }
+    cellMessageShown_ = showsError;
 }
 
 void ScheduleWindow::ShowCurve() {
@@ -135,7 +161,9 @@ void ScheduleWindow::ShowCurve() {
         chart->ShowNothing(QStringLiteral("%1 有错，无承载力曲线").arg(mark));
         return;
     }
-    chart->ShowCurve(CapacityCurveOf(result, model_->Design(row)), mark);
+    const auto load = [&](ScheduleColumn column) { return Q(model_->Cell(row, column)).trimmed(); };
+    chart->ShowCurve(CapacityCurveOf(result, model_->Design(row)), mark,
+                     {Q(model_->Texts(row).rc), load(ScheduleColumn::Nk), load(ScheduleColumn::N)});
 }
 
 void ScheduleWindow::UpdateSummary() {
@@ -162,6 +190,7 @@ void ScheduleWindow::UpdateTitle() {
 
 void ScheduleWindow::Report(const QString& text) {
     statusBar()->showMessage(text);
+    cellMessageShown_ = false;
 }
 
 // True when the schedule can take that many more rows; else says why.
@@ -219,7 +248,7 @@ void ScheduleWindow::CopyClick() {
                     continue;
                 }
                 const QModelIndex index = proxy_->index(row, column);
-                const int role = InputColumnAt(column) ? Qt::EditRole : Qt::DisplayRole;
+                const int role = IsEditableColumn(column) ? Qt::EditRole : Qt::DisplayRole;
                 line.push_back(index.data(role).toString().toStdU16String());
             }
         }
@@ -230,7 +259,7 @@ void ScheduleWindow::CopyClick() {
 
 void ScheduleWindow::PasteClick() {
     RunGuarded([this] {
-        const CellBlock cells = ReadCellBlock(QApplication::clipboard()->text().toStdU16String());
+        CellBlock cells = ReadCellBlock(QApplication::clipboard()->text().toStdU16String());
         const QRect block = SelectedBlock();
         const int top = block.isNull() ? proxy_->rowCount() : block.top();
         const int column = block.isNull() ? 0 : block.left();
@@ -238,7 +267,7 @@ void ScheduleWindow::PasteClick() {
             Report(QStringLiteral("剪贴板上没有可粘贴的文本"));
             return;
         }
-        if (!InputColumnAt(column)) {
+        if (!IsEditableColumn(column)) {
             Report(QStringLiteral("计算结果不能修改，请从输入列粘贴"));
             return;
         }
@@ -250,19 +279,40 @@ void ScheduleWindow::PasteClick() {
         if (!RoomFor(added)) {
             return;
         }
-        const PasteOutcome outcome = editor_->Paste(rows, column, cells);
-        Report(QStringLiteral("已粘贴 %1 行，其中新增 %2 行")
-                   .arg(cells.size())
-                   .arg(outcome.rowsAdded));
+        const CellText cleaned = CleanBlock(cells);
+        const PasteOutcome outcome = editor_->Paste(rows, ShownColumnsFrom(column), cells);
+        QString text =
+            QStringLiteral("已粘贴 %1 行，其中新增 %2 行").arg(cells.size()).arg(outcome.rowsAdded);
+        if (outcome.fieldsLeftOut > 0) {
+            text += QStringLiteral("；%1 个单元格落在计算结果列或表外，未粘贴")
+                        .arg(outcome.fieldsLeftOut);
+        }
+        if (cleaned.removed > 0) {
+            text += QStringLiteral("；") + ControlCharacterWord(cleaned);
+        }
+        Report(text);
     });
+}
+
+// The table columns a pasted row fills from `column` on, as the table shows them:
+// hidden columns are passed over, as a copy leaves them out.
+std::vector<int> ScheduleWindow::ShownColumnsFrom(int column) const {
+    std::vector<int> columns;
+    for (int c = column; c < proxy_->columnCount(); ++c) {
+        if (!table->isColumnHidden(c)) {
+            columns.push_back(c);
+        }
+    }
+    return columns;
 }
 
 void ScheduleWindow::ClearClick() {
     RunGuarded([this] {
-        std::vector<std::pair<int, ScheduleColumn>> cells;
+        std::vector<CellChange> cells;
         for (const QModelIndex& index : table->selectionModel()->selectedIndexes()) {
-            if (const auto column = InputColumnAt(index.column())) {
-                cells.emplace_back(proxy_->mapToSource(index).row(), *column);
+            if (auto cell = CellAt(index.column())) {
+                cell->row = proxy_->mapToSource(index).row();
+                cells.push_back(std::move(*cell));
             }
         }
         const int cleared = editor_->ClearCells(cells);
@@ -279,21 +329,27 @@ void ScheduleWindow::AddRowClick() {
         const int at = editor_->AddRows(current.isValid() ? current.row() : -1, 1);
         const QModelIndex added =
             proxy_->mapFromSource(model_->index(at, TableColumnOf(ScheduleColumn::D)));
-        table->setCurrentIndex(added);
-        table->scrollTo(added);
+        table->MoveTo(added);
         Report(QStringLiteral("已添加第 %1 行").arg(at + 1));
     });
 }
 
 void ScheduleWindow::DeleteRowsClick() {
     RunGuarded([this] {
-        const std::vector<int> rows = SelectedSourceRows();
+        // Only rows the user sees selected, never a current cell left unselected.
+        const std::vector<int> rows =
+            table->selectionModel()->hasSelection() ? SelectedSourceRows() : std::vector<int>();
         if (rows.empty()) {
             Report(QStringLiteral("请先选中要删除的行"));
             return;
         }
+        const int count = static_cast<int>(rows.size());
+        if (count > 1 && !dialogs_.confirmDeleteRows(this, count)) {
+            return;
+        }
         editor_->DeleteRows(rows);
-        Report(QStringLiteral("已删除 %1 行").arg(rows.size()));
+        table->MoveTo(table->currentIndex());
+        Report(QStringLiteral("已删除 %1 行").arg(count));
     });
 }
 

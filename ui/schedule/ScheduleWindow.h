@@ -38,11 +38,17 @@ class ScheduleWindow : public QMainWindow {
     // size (100,000 rows take about 150 MB); rokal-cli takes larger ones.
     static constexpr int kMaxRows = 100000;
     static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+    // The narrowest frame the window opens with beside the calculator: the tool
+    // bar's lists, the first input columns and the chart.
+    static constexpr int kMinOpeningWidth = 640;
 
     ScheduleWindow(BookAppender appendToBook, PrecisionMode precision, QWidget* parent = nullptr);
     ~ScheduleWindow() override;
 
     void SetDialogs(ScheduleDialogs dialogs) { dialogs_ = std::move(dialogs); }
+    // Sizes the window to the calculator's screen and puts it beside the calculator,
+    // which slides toward the screen's edge where that makes room for both.
+    void PlaceBeside(QWidget& calculator);
     // Asks about unsaved changes whenever `window` is about to close while this
     // window is shown, and keeps it open when the user cancels.
     void GuardClosingOf(QWidget* window);
@@ -133,6 +139,7 @@ class ScheduleWindow : public QMainWindow {
     void Report(const QString& text);
     bool RoomFor(std::size_t addedRows);
     std::vector<int> SelectedSourceRows() const;
+    std::vector<int> ShownColumnsFrom(int column) const;
     QRect SelectedBlock() const;
 
     // ScheduleWindowFiles.cpp
@@ -149,6 +156,8 @@ class ScheduleWindow : public QMainWindow {
     BookAppender appendToBook_;
     ScheduleDialogs dialogs_;
     QString path_;
+    // The status bar shows the current cell's error, not a word from an action.
+    bool cellMessageShown_ = false;
 };
 
 }  // namespace rokal

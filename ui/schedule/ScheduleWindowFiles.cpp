@@ -11,10 +11,12 @@
 #include "report/DiskSync.h"
 #include "report/ReportFile.h"
 #include "report/SameFile.h"
+#include "schedule/CellText.h"
 #include "schedule/ResultsCsv.h"
 #include "schedule/ScheduleCsv.h"
 #include "schedule/ScheduleFile.h"
 #include "ui/platform/DocumentsFolder.h"
+#include "ui/schedule/ControlCharacterWords.h"
 #include "ui/schedule/ScheduleModel.h"
 #include "ui/schedule/ScheduleTableView.h"
 #include "ui/schedule/ScheduleWindow.h"
@@ -120,6 +122,12 @@ bool ScheduleWindow::ReadFile(const QString& path) {
         ShowMessage(MessageKind::Error, QString::fromUtf8(error.what()), this);
         return false;
     }
+    if (const auto place = FindControlCharacter(schedule)) {
+        ShowMessage(MessageKind::Error,
+                    QStringLiteral("“%1”：%2").arg(info.fileName(), ControlCharacterInFile(*place)),
+                    this);
+        return false;
+    }
     if (schedule.rows.size() > static_cast<std::size_t>(kMaxRows)) {
         ShowMessage(MessageKind::Error,
                     QStringLiteral("“%1”有 %2 行，桩表计算窗口最多 %3 行。更大的桩表请用 "
@@ -136,10 +144,10 @@ bool ScheduleWindow::ReadFile(const QString& path) {
     setWindowModified(false);
     UpdateTitle();
     if (model_->RowCount() > 0) {
-        table->setCurrentIndex(table->model()->index(0, 0));
+        table->MoveTo(table->model()->index(0, 0));
     }
-    statusBar()->showMessage(QStringLiteral("已打开 %1，共 %2 行")
-                                 .arg(DisplayName(), QString::number(model_->RowCount())));
+    Report(QStringLiteral("已打开 %1，共 %2 行")
+               .arg(DisplayName(), QString::number(model_->RowCount())));
     return true;
 }
 
@@ -178,7 +186,7 @@ bool ScheduleWindow::WriteSchedule(const QString& path) {
     path_ = QFileInfo(path).absoluteFilePath();
     undo_->setClean();
     UpdateTitle();
-    statusBar()->showMessage(QStringLiteral("已保存 %1").arg(path_));
+    Report(QStringLiteral("已保存 %1").arg(path_));
     return true;
 }
 
@@ -207,7 +215,7 @@ bool ScheduleWindow::ExportResults() {
                     this);
         return false;
     }
-    statusBar()->showMessage(QStringLiteral("已导出计算结果到 %1").arg(path));
+    Report(QStringLiteral("已导出计算结果到 %1").arg(path));
     return true;
 }
 

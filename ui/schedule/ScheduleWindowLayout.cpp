@@ -1,12 +1,15 @@
-// The schedule window's actions, menus, tool bar, table, chart and status bar.
+// The schedule window's place on the screen, its actions, menus, tool bar, table,
+// chart and status bar.
 #include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QUndoStack>
 
@@ -14,9 +17,11 @@
 #include "ui/schedule/ScheduleColumns.h"
 #include "ui/schedule/ScheduleDelegate.h"
 #include "ui/schedule/ScheduleModel.h"
+#include "ui/schedule/SchedulePlacement.h"
 #include "ui/schedule/ScheduleSortProxy.h"
 #include "ui/schedule/ScheduleTableView.h"
 #include "ui/schedule/ScheduleWindow.h"
+#include "ui/widgets/WheelGuard.h"
 
 namespace rokal {
 namespace {
@@ -88,6 +93,28 @@ void ScheduleWindow::BuildLayout() {
     BuildToolBar();
     BuildTable();
     BuildStatusBar();
+    GuardWheels(this);  // as in the calculator: no list changes under a passing wheel
+}
+
+void ScheduleWindow::PlaceBeside(QWidget& calculator) {
+    const QScreen* screen = calculator.screen();
+    if (screen == nullptr) {
+        return;
+    }
+    // Frames as the window system draws them, the calculator's own a fair estimate of
+    // this window's before it is shown.
+    QSize decoration = calculator.frameGeometry().size() - calculator.size();
+    if (decoration.isEmpty()) {
+        decoration.rheight() += style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    }
+    const SchedulePlacement place =
+        PlaceBesideCalculator(kDefaultSize + decoration, kMinOpeningWidth,
+                              calculator.frameGeometry(), screen->availableGeometry());
+    if (!place.calculatorShift.isNull()) {
+        calculator.move(calculator.pos() + place.calculatorShift);
+    }
+    resize(place.schedule.size() - decoration);
+    move(place.schedule.topLeft());
 }
 
 void ScheduleWindow::BuildActions() {

@@ -170,3 +170,73 @@ TEST_F(ScheduleChartTest, AbsurdCellsEndInResultsOrAMessage) {
 }
 
 }  // namespace
+
+namespace {
+
+// The runs of pixels close to a colour across the middle of a rectangle, a line
+// drawn there between pixel rows included.
+int RunsOf(const QImage& image, const QRect& rect, const QColor& colour) {
+    const auto close = [&](int x) {
+        for (int y = rect.center().y() - 2; y <= rect.center().y() + 2; ++y) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                    std::abs(c.blue() - colour.blue()) <
+                90) {
+                return true;
+            }
+        }
+        return false;
+    };
+    int runs = 0;
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+        if (close(x) && (x == rect.left() || !close(x - 1))) {
+            ++runs;
+        }
+    }
+    return runs;
+}
+
+// The legend draws each line as the chart draws it, dashes and all, the row's own
+// depth as a dark dot apart from Ra's blue and the proposal as an orange star; Rc,
+// Nk and N carry their values as the table writes them.
+TEST_F(ScheduleChartTest, TheLegendDrawsEachSeriesAsTheChartDoes) {
+    Select(1, 0);  // ZH2: Rc 10991, Nk 8000, N 7000, a proposed depth
+    EXPECT_EQ(chart().RcSeries()->name(), "Rc = 10991 kN");
+    EXPECT_EQ(chart().NkSeries()->name(), "Nk = 8000 kN");
+    EXPECT_EQ(chart().NSeries()->name(), "N = 7000 kN");
+
+    const QImage shot = chart().grab().toImage();
+
+    const struct {
+        QLineSeries* series;
+        bool dashed;
+    } lines[] = {{chart().RaSeries(), false},
+                 {chart().RcSeries(), false},
+                 {chart().NkSeries(), true},
+                 {chart().NSeries(), true}};
+    for (const auto& line : lines) {
+        const QRect sample = chart().LegendSampleRect(line.series);
+        ASSERT_FALSE(sample.isEmpty()) << line.series->name().toStdString();
+        const int runs = RunsOf(shot, sample, line.series->pen().color());
+        if (line.dashed) {
+            EXPECT_GE(runs, 2) << line.series->name().toStdString();
+        } else {
+            EXPECT_EQ(runs, 1) << line.series->name().toStdString();
+        }
+    }
+    const QColor ra = chart().RaSeries()->pen().color();
+    const QColor own = shot.pixelColor(chart().LegendSampleRect(chart().OwnSeries()).center());
+    EXPECT_EQ(own, chart().OwnSeries()->color());
+    EXPECT_GT(std::abs(own.red() - ra.red()) + std::abs(own.blue() - ra.blue()), 150);
+    EXPECT_EQ(shot.pixelColor(chart().LegendSampleRect(chart().ProposedSeries()).center()),
+              chart().ProposedSeries()->color());
+
+    // Another rounding writes Rc as the table does; a row without N has no N entry.
+    s().cbb_precision->setCurrentIndex(static_cast<int>(rokal::PrecisionMode::Hundreds));
+    EXPECT_EQ(Shown(1, rokal::ResultColumn::Rc), "10900");
+    EXPECT_EQ(chart().RcSeries()->name(), "Rc = 10900 kN");
+    Select(0, 0);
+    EXPECT_TRUE(chart().LegendSampleRect(chart().NSeries()).isEmpty());
+}
+
+}  // namespace

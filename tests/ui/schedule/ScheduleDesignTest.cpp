@@ -93,3 +93,29 @@ TEST_F(ScheduleDesignTest, TakingTheProposedDepthsMeetsNkAndIsOneStep) {
 }
 
 }  // namespace
+
+namespace {
+
+// As in the calculator, a wheel passing over a tool bar list changes nothing and
+// takes no focus; it acts on the list that has the focus.
+class ScheduleWheelTest : public ScheduleWindowTest,
+                          public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ScheduleWheelTest, ChangesAListOnlyWhenItHasTheFocus) {
+    auto* list = s().findChild<QComboBox*>(GetParam());
+    ASSERT_NE(list, nullptr);
+    table()->setFocus();
+    const QString before = list->currentText();
+    Wheel(list, -1);
+    EXPECT_EQ(list->currentText(), before);
+    EXPECT_EQ(QApplication::focusWidget(), table()) << "the wheel takes no focus";
+
+    list->setFocus();
+    Wheel(list, -1);
+    EXPECT_NE(list->currentText(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(ToolBarLists, ScheduleWheelTest,
+                         ::testing::Values("cbb_precision", "cbe_step"));
+
+}  // namespace

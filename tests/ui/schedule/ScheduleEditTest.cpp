@@ -166,6 +166,7 @@ TEST_F(ScheduleEditTest, RowsAreAddedAndDeletedAndComeBackInTheirPlaces) {
     Trigger(s().act_deleteRows);
     ASSERT_EQ(model().RowCount(), 27);
     EXPECT_EQ(Shown(0, ScheduleColumn::Mark), "ZH2");
+    EXPECT_EQ(deleteAsked, std::vector<int>{4});
 
     Trigger(s().act_undo);
     EXPECT_EQ(QByteArray::fromStdString(rokal::ScheduleToCsv(model().GetSchedule())), before);
@@ -214,6 +215,102 @@ TEST_F(ScheduleEditTest, SortingShowsAnotherOrderButKeepsTheSchedules) {
         EXPECT_EQ(s().SourceRow(row), row);
     }
     EXPECT_EQ(table()->horizontalHeader()->sortIndicatorSection(), -1);
+}
+
+}  // namespace
+
+namespace {
+
+// The cells the table shows selected, as "row,column" texts.
+QStringList SelectedCells(QTableView* table) {
+    QStringList cells;
+    for (const QModelIndex& index : table->selectionModel()->selectedIndexes()) {
+        cells << QStringLiteral("%1,%2").arg(index.row()).arg(index.column());
+    }
+    cells.sort();
+    return cells;
+}
+
+// Every move of the current cell by the keyboard takes the selection along, with
+// Ctrl or without; Shift extends it from where it started.
+TEST_F(ScheduleEditTest, KeyboardMovesCarryTheSelection) {
+    const int last = table()->model()->columnCount() - 1;
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QString selected;  // empty: the current cell alone
+    } moves[] = {
+        {Qt::Key_End, Qt::ControlModifier, QStringLiteral("29,%1").arg(last)},
+        {Qt::Key_Home, Qt::ControlModifier, "0,0"},
+        {Qt::Key_Down, Qt::ControlModifier, "3,1"},
+        {Qt::Key_Right, Qt::ControlModifier, "2,2"},
+        {Qt::Key_PageDown, Qt::ControlModifier, ""},
+        {Qt::Key_Tab, Qt::ControlModifier, ""},
+        {Qt::Key_Down, Qt::NoModifier, "3,1"},
+        {Qt::Key_Backtab, Qt::ShiftModifier, "2,0"},
+        {Qt::Key_Down, Qt::ShiftModifier | Qt::ControlModifier, "2,1 3,1"},
+        {Qt::Key_End, Qt::ShiftModifier | Qt::ControlModifier, ""},
+    };
+    for (const auto& move : moves) {
+        const QString keys = QKeySequence(move.key | move.modifiers).toString();
+        // A click on 2,1 first, where a Shift+move starts from.
+        table()->scrollToTop();
+        table()->scrollTo(table()->model()->index(2, 0));
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          table()->visualRect(table()->model()->index(2, 1)).center());
+        QTest::keyClick(table(), move.key, move.modifiers);
+        const QString selected = SelectedCells(table()).join(' ');
+        const QModelIndex current = table()->currentIndex();
+        if (!move.selected.isEmpty()) {
+            EXPECT_EQ(selected, move.selected) << keys.toStdString();
+        } else if (move.modifiers & Qt::ShiftModifier) {  // from 2,1 to the current cell
+            EXPECT_EQ(table()->selectionModel()->selectedIndexes().size(),
+                      (current.row() - 1) * current.column())
+                << keys.toStdString();
+        } else {
+            EXPECT_EQ(selected, QStringLiteral("%1,%2").arg(current.row()).arg(current.column()))
+                << keys.toStdString();
+        }
+    }
+}
+
+// Ctrl+End, Ctrl+N, Ctrl+Del: the row added at the end, and only it, goes.
+TEST_F(ScheduleEditTest, DeleteRowsTakesOnlyTheRowsTheUserSeesSelected) {
+    const QByteArray before =
+        QByteArray::fromStdString(rokal::ScheduleToCsv(model().GetSchedule()));
+    table()->setFocus();
+    QTest::keyClick(table(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(table(), Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(model().RowCount(), 31);
+    EXPECT_EQ(SelectedCells(table()), QStringList{"30,1"});
+    QTest::keyClick(table(), Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(QByteArray::fromStdString(rokal::ScheduleToCsv(model().GetSchedule())), before);
+    EXPECT_TRUE(deleteAsked.empty());
+    // The cell that is current afterwards is selected, and so is the next to go.
+    EXPECT_EQ(SelectedCells(table()).size(), 1);
+
+    // A current cell left unselected is not deleted.
+    table()->selectionModel()->clearSelection();
+    Trigger(s().act_deleteRows);
+    EXPECT_EQ(model().RowCount(), 30);
+    EXPECT_EQ(s().statusBar()->currentMessage(), "请先选中要删除的行");
+}
+
+// More than one row goes only after a question that names how many.
+TEST_F(ScheduleEditTest, DeletingSeveralRowsAsksFirst) {
+    table()->selectionModel()->select(
+        QItemSelection(table()->model()->index(4, 2), table()->model()->index(6, 3)),
+        QItemSelectionModel::ClearAndSelect);
+    deleteAnswer = false;
+    Trigger(s().act_deleteRows);
+    EXPECT_EQ(deleteAsked, std::vector<int>{3});
+    EXPECT_EQ(model().RowCount(), 30);
+    EXPECT_EQ(s().UndoStack().count(), 0);
+
+    deleteAnswer = true;
+    Trigger(s().act_deleteRows);
+    EXPECT_EQ(model().RowCount(), 27);
+    EXPECT_EQ(s().statusBar()->currentMessage(), "已删除 3 行");
 }
 
 }  // namespace

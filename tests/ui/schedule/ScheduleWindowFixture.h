@@ -101,6 +101,10 @@ class ScheduleWindowTest : public MainWindowTest {
             suggestedExport = suggested;
             return exportPath;
         };
+        dialogs.confirmDeleteRows = [this](QWidget*, int rows) {
+            deleteAsked.push_back(rows);
+            return deleteAnswer;
+        };
         return dialogs;
     }
 
@@ -121,4 +125,7 @@ class ScheduleWindowTest : public MainWindowTest {
     // What the file dialogs answer; empty means cancelled.
     QString openPath, savePath, exportPath;
     QString suggestedSave, suggestedExport;
+    // The row counts asked about before rows are deleted, and the answer.
+    std::vector<int> deleteAsked;
+    bool deleteAnswer = true;
 };
