@@ -68,6 +68,7 @@ std::optional<BookEncoding> ReadBookEncoding(std::string text) {
 struct RawOptions {
     std::string mode = "0";
     std::string separator;
+    bool separatorGiven = false;
     std::string step = "0.1d";
     std::string bookEncoding = "gbk";
 };
@@ -139,12 +140,11 @@ void ReadRawOptions(const RawOptions& raw, char16_t localeSeparator, CliRequest&
     }
     request.mode = *mode;
     request.decimalSeparator = localeSeparator;
-    if (!raw.separator.empty()) {
-        const std::u16string separator = Utf8ToUtf16(raw.separator);
-        if (separator.size() != 1 || (separator[0] >= u'0' && separator[0] <= u'9')) {
-            Unusable("--decimal-separator 应为一个字符，如 . 或 ,");
+    if (raw.separatorGiven) {
+        if (raw.separator != "." && raw.separator != ",") {
+            Unusable("--decimal-separator 应为 . 或 ,");
         }
-        request.decimalSeparator = separator[0];
+        request.decimalSeparator = static_cast<char16_t>(raw.separator[0]);
     }
     const std::optional<DepthStep> step = ReadDepthStep(Utf8ToUtf16(raw.step));
     if (!step) {
@@ -218,7 +218,7 @@ std::variant<CliRequest, int> ParseCommandLine(const std::vector<std::string>& a
            "取值精度：2 两位小数、1 一位小数、0 个位取整（默认）、10 十位取整、100 百位取整")
         ->type_name("MODE");
     app.add_option("--decimal-separator", raw.separator,
-                   "小数点符号（默认取自系统区域设置），用于 hr、结果和 Nk/N")
+                   "小数点符号：. 或 ,（默认取自系统区域设置），桩表的所有数值都按它读")
         ->type_name("CHAR");
     AddPileOptions(app, request);
     CLI::App* check = app.add_subcommand("check", "计算并验算整份桩表");
@@ -232,6 +232,7 @@ std::variant<CliRequest, int> ParseCommandLine(const std::vector<std::string>& a
     }
     try {
         app.parse(static_cast<int>(argv.size()), argv.data());
+        raw.separatorGiven = app.count("--decimal-separator") > 0;
         ReadRawOptions(raw, localeSeparator, request);
         if (check->parsed() || design->parsed()) {
             if (AnyPileOption(app)) {

@@ -67,7 +67,7 @@ int RunPile(const CliRequest& request, std::ostream& out, std::ostream& err) {
         PrintResults(result, request, out);
     }
     for (const CellError& error : result.errors) {
-        err << Utf16ToUtf8(ScheduleColumnName(error.column) + u"：" + error.message) << '\n';
+        err << Utf16ToUtf8(CellErrorText(error)) << '\n';
     }
     if (result.Computed()) {
         for (const auto* check : {&result.raCheck, &result.rcCheck}) {

@@ -56,8 +56,7 @@ class FailureReport {
 
     void Add(const ScheduleRun& run, std::size_t i, const RowResult& result) {
         for (const CellError& error : result.errors) {
-            text_ << RowName(run, i)
-                  << Utf16ToUtf8(ScheduleColumnName(error.column) + u"：" + error.message) << '\n';
+            text_ << RowName(run, i) << Utf16ToUtf8(CellErrorText(error)) << '\n';
         }
         if (result.raCheck && !result.raCheck->holds) {
             text_ << RowName(run, i) << "Ra≥Nk 不满足：Ra "
@@ -293,7 +292,9 @@ int RunSchedule(const CliRequest& request, std::ostream& out, std::ostream& err)
     }
     Schedule schedule;
     try {
-        schedule = ReadScheduleFile(PathFromUtf8(request.file));
+        ScheduleReading reading;
+        reading.decimalSeparator = request.decimalSeparator;
+        schedule = ReadScheduleFile(PathFromUtf8(request.file), reading);
     } catch (const ScheduleFileError& error) {
         err << error.what() << '\n';
         return kExitUnusable;

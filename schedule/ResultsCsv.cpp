@@ -33,8 +33,7 @@ void CheckTexts(const std::optional<LoadCheck>& check, char16_t separator, std::
 std::u16string ErrorsText(const std::vector<CellError>& errors) {
     std::u16string text;
     for (const CellError& error : errors) {
-        text +=
-            (text.empty() ? u"" : u"；") + ScheduleColumnName(error.column) + u"：" + error.message;
+        text += (text.empty() ? u"" : u"；") + CellErrorText(error);
     }
     return text;
 }

@@ -60,8 +60,12 @@ void AddResults(ordered_json& json, const RowResult& result, const RowDesign* de
     if (!result.Computed()) {
         ordered_json errors = ordered_json::array();
         for (const CellError& error : result.errors) {
-            errors.push_back({{"column", U8(ScheduleColumnKey(error.column))},
-                              {"name", U8(ScheduleColumnName(error.column))},
+            // An error of the whole row has no column.
+            const auto column = [&error](const std::u16string& (*name)(ScheduleColumn)) {
+                return error.column ? ordered_json(U8(name(*error.column))) : ordered_json();
+            };
+            errors.push_back({{"column", column(&ScheduleColumnKey)},
+                              {"name", column(&ScheduleColumnName)},
                               {"message", U8(error.message)}});
         }
         json["errors"] = std::move(errors);

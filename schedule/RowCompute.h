@@ -11,11 +11,17 @@
 namespace rokal {
 
 // A cell the row cannot be computed with, and why. For d, hr and frk the message
-// is the engine's own ("桩身直径数据有错", ...).
+// is the engine's own ("桩身直径数据有错", ...), with a word on the decimal
+// separator or the text after "d" where that is what is wrong. An error of the
+// whole row (fields beyond the header's) has no column.
 struct CellError {
-    ScheduleColumn column;
+    std::optional<ScheduleColumn> column;
     std::u16string message;
 };
+
+// The error as one text: "桩径：桩身直径数据有错", or the message alone for an error
+// of the whole row.
+std::u16string CellErrorText(const CellError& error);
 
 // A required load against a capacity, both in kN, compared unrounded.
 struct LoadCheck {
@@ -47,10 +53,14 @@ struct RowResult {
     bool Passes() const;
 };
 
-// Reads the row's cells and computes the pile with ComputePile, exactly as the
-// main window does. Never throws: a number beyond a double's range is an error of
-// the cell it comes from. Takes a few microseconds, so a window can recompute a
-// row after every edit.
+// Reads the row's cells and computes the pile with ComputePile, as the main window
+// does, but reads every number strictly by schedule/DecimalText.h with the one
+// decimal separator given (the main window reads d and frk with "." and ignores
+// what follows the "d" of hr). The input it keeps holds the texts as the engine
+// reads them: d and frk with ".", spaces at either end dropped. A row with surplus
+// fields is not computed. Never throws: a number beyond a double's range is an
+// error of the cell it comes from. Takes a few microseconds, so a window can
+// recompute a row after every edit.
 RowResult ComputeRow(const ScheduleRow& row, char16_t decimalSeparator);
 
 // ComputeRow for every row, in order.

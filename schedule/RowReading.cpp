@@ -80,10 +80,7 @@ const std::u16string& ConstructionProcessShortText(ConstructionProcess process) 
 std::optional<double> ReadLoad(std::u16string_view text, char16_t decimalSeparator) {
     const std::u16string number(Trimmed(text));
     try {
-        std::optional<double> value = ReadStrictNumber(number, u'.');
-        if (!value && decimalSeparator != u'.') {
-            value = ReadStrictNumber(number, decimalSeparator);
-        }
+        const std::optional<double> value = ReadStrictNumber(number, decimalSeparator);
         if (value && *value >= 0) {
             return *value == 0 ? 0.0 : *value;
         }

@@ -19,9 +19,9 @@ std::optional<ConstructionProcess> ReadConstructionProcess(std::u16string_view t
 // The short form of a process: "干作业", "泥浆护壁", "后注浆" or "水下".
 const std::u16string& ConstructionProcessShortText(ConstructionProcess process);
 
-// A load in kN: a number of 0 or more, written with "." or with the given decimal
-// separator, surrounded by optional spaces. nullopt for anything else, a number
-// beyond a double's range included.
+// A load in kN: a number of 0 or more as schedule/DecimalText.h has it, written
+// with the given decimal separator alone, surrounded by optional spaces. nullopt
+// for anything else, a number beyond a double's range included.
 std::optional<double> ReadLoad(std::u16string_view text, char16_t decimalSeparator);
 
 // True when the text is empty or only spaces: the cell holds no value.

@@ -25,13 +25,20 @@ bool IsRequiredColumn(ScheduleColumn column);
 // texts are read when the row is computed (schedule/RowCompute.h), so that a
 // window can hold any text a user types.
 struct ScheduleRow {
-    // Indexed by ScheduleColumn. d, hr and frk are the engine's own texts (hr in mm
-    // or as a multiple such as "1.5d"); grade and process as an engineer writes
-    // them; Nk and N in kN, empty when the pile has no such load.
+    // Indexed by ScheduleColumn. d and hr in mm (hr also as a multiple such as
+    // "1.5d"), frk in MPa, Nk and N in kN (empty when the pile has no such load),
+    // numbers written with the schedule's decimal separator; grade and process as
+    // an engineer writes them.
     std::array<std::u16string, kScheduleColumnCount> cells;
     // The values of the file's columns that are not schedule columns, in the order
     // of Schedule::extraColumns; kept so that a saved schedule loses nothing.
     std::vector<std::u16string> extra;
+    // The fields a file's record held beyond its header's, when one of them holds
+    // text: a field has slipped (as an unquoted "9,500" makes two), so the row is
+    // not computed, and they are kept so that a saved schedule loses nothing.
+    std::vector<std::u16string> surplus;
+    // How many fields the file's header has, for the message about the surplus.
+    int headerFields = 0;
     // The file line the row starts on, for messages; 0 when it was not read from a file.
     int line = 0;
 
@@ -41,11 +48,21 @@ struct ScheduleRow {
     }
 };
 
+// A column whose header gave a unit other than the program's, such as "桩径(m)":
+// its cells were converted to the program's unit as they were read.
+struct ConvertedColumn {
+    ScheduleColumn column;
+    std::u16string fileUnit;     // as the header writes it, such as "m"
+    std::u16string programUnit;  // such as "mm"
+};
+
 // An ordered list of piles.
 struct Schedule {
     // Headers of the file's columns that are not schedule columns, in file order.
     std::vector<std::u16string> extraColumns;
     std::vector<ScheduleRow> rows;
+    // The columns converted from the file's units, in file order.
+    std::vector<ConvertedColumn> convertedColumns;
 };
 
 // The pile's mark: its own text, or "ZH" followed by index + 1 when that is empty

@@ -55,6 +55,10 @@ std::string ScheduleToCsv(const Schedule& schedule) {
         for (std::size_t i = 0; i < schedule.extraColumns.size(); ++i) {
             fields.push_back(i < row.extra.size() ? &row.extra[i] : &kEmpty);
         }
+        // Beyond the header, so that the row reads back with the same surplus.
+        for (const std::u16string& field : row.surplus) {
+            fields.push_back(&field);
+        }
         AppendRecord(text, fields);
     }
     return std::string(kUtf8Bom) + Utf16ToUtf8(text);

@@ -62,6 +62,9 @@ TEST(CommandLine, RefusesACommandLineItCannotUseWithStatusTwo) {
         {"--round", "3", "--d", "1", "--hr", "1", "--frk", "1"},
         {"--decimal-separator", "ab", "--d", "1", "--hr", "1", "--frk", "1"},
         {"--decimal-separator", "5", "--d", "1", "--hr", "1", "--frk", "1"},
+        {"check", "a.csv", "--decimal-separator", ";"},
+        {"check", "a.csv", "--decimal-separator", "·"},
+        {"check", "a.csv", "--decimal-separator", ""},
         {"lint", "a.csv"},
     };
     for (const auto& args : cases) {

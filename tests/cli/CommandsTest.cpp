@@ -132,6 +132,40 @@ TEST(ScheduleCommand, ShowsBadRowsInTheSummaryAndNamesThemWithTheirLines) {
     EXPECT_EQ(run.err, "第3行 一个非常非常长的桩号名称：桩径：桩身直径数据有错\n");
 }
 
+// What a schedule says is read as it says it, or the row is named with what is
+// wrong: fields beyond the header, a decimal point other than the one in force,
+// text after the "d", units in the header.
+TEST(ScheduleCommand, ReadsNothingItCannotReadForSure) {
+    struct Case {
+        const char* file;
+        char16_t separator;
+        const char* err;
+    };
+    const Case cases[] = {
+        {"桩号,桩径,嵌岩深度,岩石强度,混凝土,工艺,Nk,N\nZH1,1000,1.5d,25,C30,泥浆护壁,9,500,7,"
+         "800\n",
+         u'.',
+         "第2行 ZH1：第2行有10个字段，表头只有8个：多出的字段不知属于哪一列"
+         "（数中不用千位分隔符，含分隔符的文字要加引号）\n"},
+        {"桩号;桩径;嵌岩深度;岩石强度;混凝土;工艺;Nk\nZH1;1000;1,5d;25;C30;泥浆护壁;9.500\n", u',',
+         "第2行 ZH1：Nk：竖向力Nk数据有错（小数点应为“,”，数中不用千位分隔符）\n"},
+        {"桩号,桩径,嵌岩深度,岩石强度,混凝土,工艺\nZH1,1000,2d+500,25,C30,泥浆护壁\n", u'.',
+         "第2行 ZH1：嵌岩深度：嵌岩深度数据有错（“d”后面不能有其他内容）\n"},
+        {"桩号,桩径(m),嵌岩深度(m),岩石强度,混凝土,工艺,Nk(MN)\nZH1,1.0,1.5,25,C30,泥浆护壁,9.5\n",
+         u'.', "第2行 ZH1：Ra≥Nk 不满足：Ra 9081 kN < Nk 9500 kN\n"},
+    };
+    TempFolder folder;
+    for (const Case& c : cases) {
+        WriteBytes(folder / "piles.csv", c.file);
+        CliRequest request;
+        request.file = (folder / "piles.csv").u8string();
+        request.decimalSeparator = c.separator;
+        const Outcome run = ScheduleCommand(request);
+        EXPECT_EQ(run.status, kExitRowFailed) << c.file;
+        EXPECT_EQ(run.err, c.err) << c.file;
+    }
+}
+
 TEST(ScheduleCommand, WritesEveryNamedOutputWhole) {
     TempFolder folder;
     CliRequest request;

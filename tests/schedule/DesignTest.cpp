@@ -30,8 +30,8 @@ std::u16string OneStepLess(const DepthProposal& proposal, DepthStep step, double
     return step.unit == DepthStep::Unit::TimesD ? text + u'd' : text;
 }
 
-std::u16string Text(double v) {
-    return FormatFixed(v, 6, 3, u'.');
+std::u16string Text(double v, char16_t separator) {
+    return FormatFixed(v, 6, 3, separator);
 }
 
 // The defining property over generated rows: the proposed depth reaches Nk and one
@@ -52,13 +52,14 @@ TEST(Design, ProposesTheSmallestDepthInWholeStepsThatCarriesNk) {
     for (int i = 0; i < 4000; ++i) {
         const char16_t separator = i % 5 == 0 ? u',' : u'.';
         const ConstructionProcess p = static_cast<ConstructionProcess>(process(random));
-        ScheduleRow row = Row(u"", Text(diameter(random)), u"1d", Text(strength(random)), u"C30",
-                              ConstructionProcessText(p));
+        ScheduleRow row =
+            Row(u"", Text(diameter(random), separator), u"1d", Text(strength(random), separator),
+                u"C30", ConstructionProcessText(p));
         const RowResult plain = ComputeRow(row, separator);
         ASSERT_TRUE(plain.Computed());
         const double end = SocketTableEnd(plain.pile->frk);
         const double nk = RaAtDepthRatio(plain, end) * loadShare(random);
-        row.Cell(ScheduleColumn::Nk) = FormatFixed(nk, 17, 6, u'.');
+        row.Cell(ScheduleColumn::Nk) = FormatFixed(nk, 17, 6, separator);
         const RowResult result = ComputeRow(row, separator);
         const DepthStep step = steps[i % 4];
         const RowDesign design = DesignRow(result, step, separator);
@@ -86,7 +87,7 @@ TEST(Design, ProposesTheSmallestDepthInWholeStepsThatCarriesNk) {
 
 TEST(Design, WritesProposedDepthsAsExactDecimals) {
     const RowResult row =
-        ComputeRow(Row(u"", u"1000", u"1d", u"25", u"C30", u"泥浆护壁", u"9081.16"), u',');
+        ComputeRow(Row(u"", u"1000", u"1d", u"25", u"C30", u"泥浆护壁", u"9081,16"), u',');
     // Ra reaches 9081.166 at exactly 1.5d.
     const auto proposal = [&](DepthStep step) { return DesignRow(row, step, u',').depth->hrText; };
     EXPECT_EQ(proposal({DepthStep::Unit::TimesD, 100}), u"1,5d");

@@ -20,20 +20,34 @@ const std::u16string kProcess = u"成桩工艺有错，应为干作业、泥浆�
 const std::u16string kNk = u"竖向力Nk数据有错";
 const std::u16string kN = u"轴向压力N数据有错";
 const std::u16string kOverflow = u"数值超出范围";
+const std::u16string kPoint = u"（小数点应为“.”，数中不用千位分隔符）";
+const std::u16string kComma = u"（小数点应为“,”，数中不用千位分隔符）";
+const std::u16string kAfterD = u"（“d”后面不能有其他内容）";
+
+using Errors = std::vector<std::pair<std::optional<ScheduleColumn>, std::u16string>>;
 
 struct BadRowCase {
     ScheduleRow row;
-    std::vector<std::pair<ScheduleColumn, std::u16string>> errors;
+    Errors errors;
+    char16_t separator = u'.';
 };
+
+// A row read with surplus fields, as a record of 10 fields under a header of 8.
+ScheduleRow WithSurplus(ScheduleRow row) {
+    row.surplus = {u"7", u"800"};
+    row.headerFields = 8;
+    row.line = 5;
+    return row;
+}
 
 class BadRows : public testing::TestWithParam<BadRowCase> {};
 
 TEST_P(BadRows, NameEveryBadCellWithItsMessageAndHaveNoResults) {
-    const RowResult result = ComputeRow(GetParam().row, u'.');
+    const RowResult result = ComputeRow(GetParam().row, GetParam().separator);
     EXPECT_FALSE(result.Computed());
     EXPECT_FALSE(result.Passes());
     EXPECT_FALSE(result.raCheck || result.rcCheck);
-    std::vector<std::pair<ScheduleColumn, std::u16string>> errors;
+    Errors errors;
     for (const CellError& error : result.errors) {
         errors.emplace_back(error.column, error.message);
     }
@@ -67,7 +81,64 @@ INSTANTIATE_TEST_SUITE_P(
         BadRowCase{Row(u"", u"1e150", u"1d", u"1e300", u"C30", u"水下"),
                    {{C::D, kOverflow}, {C::Frk, kOverflow}}},
         BadRowCase{Row(u"", u"1e300", u"1e10d", u"25", u"C30", u"水下"),
-                   {{C::D, kOverflow}, {C::Hr, kOverflow}}}));
+                   {{C::D, kOverflow}, {C::Hr, kOverflow}}},
+        // Every number by one rule: the separator in force, no grouping, no unit.
+        BadRowCase{Row(u"", u"1,200", u"1d", u"25", u"C30", u"水下"), {{C::D, kD + kPoint}}},
+        BadRowCase{Row(u"", u"1000mm", u"1d", u"25MPa", u"C30", u"水下"),
+                   {{C::D, kD}, {C::Frk, kFrk}}},
+        BadRowCase{
+            Row(u"", u"1.200", u"1,5d", u"25.5", u"C30", u"水下", u"9.500", u"1 000"),
+            {{C::D, kD + kComma}, {C::Frk, kFrk + kComma}, {C::Nk, kNk + kComma}, {C::N, kN}},
+            u','},
+        BadRowCase{Row(u"", u"1000", u"1d", u"25", u"C30", u"水下", u"9,500"),
+                   {{C::Nk, kNk + kPoint}}},
+        // Nothing but spaces after the "d" of hr.
+        BadRowCase{Row(u"", u"1000", u"2d+500", u"25", u"C30", u"水下"), {{C::Hr, kHr + kAfterD}}},
+        BadRowCase{Row(u"", u"1000", u"0.5d×3", u"25", u"C30", u"水下"), {{C::Hr, kHr + kAfterD}}},
+        BadRowCase{Row(u"", u"1000", u"1.5dd", u"25", u"C30", u"水下"), {{C::Hr, kHr + kAfterD}}},
+        // A bad number beside one the engine refuses: both named.
+        BadRowCase{Row(u"", u"1.0.0", u"1d", u"0", u"C30", u"水下"), {{C::D, kD}, {C::Frk, kFrk}}},
+        // Fields beyond the header's: the whole row, before its cells.
+        BadRowCase{WithSurplus(Row(u"ZH5", u"1000", u"1d", u"25", u"C30", u"水下", u"9", u"500")),
+                   {{std::nullopt,
+                     u"第5行有10个字段，表头只有8个：多出的字段不知属于哪一列"
+                     u"（数中不用千位分隔符，含分隔符的文字要加引号）"}}},
+        BadRowCase{WithSurplus(Row(u"ZH5", u"1000", u"1d", u"x", u"C30", u"水下")),
+                   {{std::nullopt,
+                     u"第5行有10个字段，表头只有8个：多出的字段不知属于哪一列"
+                     u"（数中不用千位分隔符，含分隔符的文字要加引号）"},
+                    {C::Frk, kFrk}}}));
+
+// With either separator, the numbers a schedule writes reach the engine as it reads
+// them: d and frk with ".", hr with the separator, spaces at either end dropped.
+TEST(RowCompute, ReadsNumbersWithTheSeparatorInForce) {
+    struct Case {
+        ScheduleRow row;
+        char16_t separator;
+        PileInput input;
+        double nk;
+    };
+    const Case cases[] = {
+        {Row(u"", u" 1000,5 ", u"1,5 d ", u"\t25,5", u"C30", u"水下", u"9500,5"),
+         u',',
+         {u"1000.5", u"1,5d", u"25.5"},
+         9500.5},
+        {Row(u"", u"1000.5", u"\u30001500.5", u"+2.55e1", u"C30", u"水下", u"9500"),
+         u'.',
+         {u"1000.5", u"1500.5", u"+2.55e1"},
+         9500},
+    };
+    for (const Case& c : cases) {
+        const RowResult result = ComputeRow(c.row, c.separator);
+        ASSERT_TRUE(result.Computed()) << Utf16ToUtf8(CellErrorText(result.errors.front()));
+        EXPECT_EQ(result.input.dText, c.input.dText);
+        EXPECT_EQ(result.input.hrText, c.input.hrText);
+        EXPECT_EQ(result.input.frkText, c.input.frkText);
+        EXPECT_EQ(result.pile->d, 1000.5);
+        EXPECT_EQ(result.pile->frk, 25.5);
+        EXPECT_EQ(result.nk, c.nk);
+    }
+}
 
 TEST(RowCompute, GivesTheEnginesOwnResultForAGoodRow) {
     const RowResult result =
@@ -123,9 +194,10 @@ TEST(RowReading, ReadsGradesWhateverTheirCaseAndSpaces) {
     }
 }
 
-TEST(RowReading, ReadsLoadsWithEitherDecimalPoint) {
-    EXPECT_EQ(ReadLoad(u" 1500.5 ", u','), 1500.5);
+TEST(RowReading, ReadsLoadsWithTheSeparatorInForceAlone) {
+    EXPECT_EQ(ReadLoad(u" 1500.5 ", u'.'), 1500.5);
     EXPECT_EQ(ReadLoad(u"1500,5", u','), 1500.5);
+    EXPECT_FALSE(ReadLoad(u"1500.5", u','));
     EXPECT_EQ(ReadLoad(u"0", u'.'), 0.0);
     EXPECT_FALSE(ReadLoad(u"1500,5", u'.'));
     EXPECT_FALSE(ReadLoad(u"-1", u'.'));
