@@ -8,12 +8,34 @@ namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::u16string_view kLineEnd = u"\r\n";
 
-void AppendRecord(std::u16string& out, const std::vector<const std::u16string*>& fields) {
+std::u16string Quoted(const std::u16string& text) {
+    std::u16string quoted = u"\"";
+    for (char16_t c : text) {
+        quoted += c;
+        if (c == u'"') {
+            quoted += c;
+        }
+    }
+    return quoted + u'"';
+}
+
+std::u16string RowField(const std::u16string& text) {
+    return CsvField(text);
+}
+
+// The reader takes the delimiter from the header line: a name holding a tab or a
+// semicolon is quoted too.
+std::u16string HeaderField(const std::u16string& text) {
+    return text.find_first_of(u"\t;") != std::u16string::npos ? Quoted(text) : CsvField(text);
+}
+
+void AppendRecord(std::u16string& out, const std::vector<const std::u16string*>& fields,
+                  std::u16string (*field)(const std::u16string&)) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) {
             out += u',';
         }
-        out += CsvField(*fields[i]);
+        out += field(*fields[i]);
     }
     out += kLineEnd;
 }
@@ -26,14 +48,7 @@ std::u16string CsvField(const std::u16string& text, char16_t delimiter) {
         text.find_first_of(std::u16string{delimiter, u'"', u'\r', u'\n'}) == std::u16string::npos) {
         return text;
     }
-    std::u16string quoted = u"\"";
-    for (char16_t c : text) {
-        quoted += c;
-        if (c == u'"') {
-            quoted += c;
-        }
-    }
-    return quoted + u'"';
+    return Quoted(text);
 }
 
 std::string ScheduleToCsv(const Schedule& schedule) {
@@ -45,7 +60,7 @@ std::string ScheduleToCsv(const Schedule& schedule) {
     for (const std::u16string& name : schedule.extraColumns) {
         fields.push_back(&name);
     }
-    AppendRecord(text, fields);
+    AppendRecord(text, fields, &HeaderField);
     static const std::u16string kEmpty;
     for (const ScheduleRow& row : schedule.rows) {
         fields.clear();
@@ -59,7 +74,7 @@ std::string ScheduleToCsv(const Schedule& schedule) {
         for (const std::u16string& field : row.surplus) {
             fields.push_back(&field);
         }
-        AppendRecord(text, fields);
+        AppendRecord(text, fields, &RowField);
     }
     return std::string(kUtf8Bom) + Utf16ToUtf8(text);
 }

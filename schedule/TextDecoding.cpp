@@ -33,6 +33,14 @@ std::u16string DecodeUtf16(std::string_view bytes, bool littleEndian) {
     return text;
 }
 
+bool IsHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+
+bool IsLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
 unsigned char Byte(std::string_view bytes, std::size_t i) {
     return static_cast<unsigned char>(bytes[i]);
 }
@@ -88,6 +96,25 @@ struct TextPlace {
         }
     }
 };
+
+// The place of the first half of a surrogate pair that lacks its other half.
+std::optional<TextPlace> FirstLoneSurrogate(std::u16string_view text) {
+    TextPlace place;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        const char16_t next = i + 1 < text.size() ? text[i + 1] : u'\0';
+        if (IsHighSurrogate(c) && IsLowSurrogate(next)) {
+            ++place.character;
+            ++i;
+            continue;
+        }
+        if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
+            return place;
+        }
+        place.Pass(c, next);
+    }
+    return std::nullopt;
+}
 
 std::string PlaceText(const TextPlace& place) {
     return "第" + std::to_string(place.line) + "行第" + std::to_string(place.character) + "个字符";
@@ -201,6 +228,9 @@ std::u16string DecodeScheduleText(std::string_view bytes, TextEncoding* found) {
     } else if (StartsWith(bytes, kUtf16LeBom) || StartsWith(bytes, kUtf16BeBom)) {
         encoding = TextEncoding::Utf16WithBom;
         text = DecodeUtf16(bytes.substr(2), StartsWith(bytes, kUtf16LeBom));
+        if (const std::optional<TextPlace> bad = FirstLoneSurrogate(text)) {
+            throw ScheduleFileError(PlaceText(*bad) + "不是有效的UTF-16编码");
+        }
     } else {
         text = DecodeWithoutMark(bytes, encoding);
     }

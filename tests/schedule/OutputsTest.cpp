@@ -127,7 +127,9 @@ TEST_F(ScheduleOutputs, BooksAreTheWindowLogOfTheSamePilesComputedOneByOne) {
 
 TEST(ScheduleCsv, SavedScheduleReadsBackUnchanged) {
     Schedule schedule;
-    schedule.extraColumns = {u"备注", u"Extra, quoted"};
+    // Names holding a tab or a semicolon, which the reader would take for the
+    // delimiter of the header line, are quoted too.
+    schedule.extraColumns = {u"备注", u"Extra, quoted", u"说\t明;"};
     schedule.rows = {Row(u"ZH \"1\"", u" 800", u"1,5d", u"12", u"C30", u"干作业", u"", u"3500"),
                      Row(u"两行\n桩号", u"1000", u"2000", u"25", u"c35", u"水下")};
     schedule.rows[0].extra = {u"a;b", u"\tc"};
@@ -135,14 +137,14 @@ TEST(ScheduleCsv, SavedScheduleReadsBackUnchanged) {
     const std::string csv = ScheduleToCsv(schedule);
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
     EXPECT_EQ(SplitLines(csv.substr(3))[0],
-              "桩号,桩径,嵌岩深度,岩石强度,混凝土,工艺,Nk,N,备注,\"Extra, quoted\"");
+              "桩号,桩径,嵌岩深度,岩石强度,混凝土,工艺,Nk,N,备注,\"Extra, quoted\",\"说\t明;\"");
     const Schedule back = ParseSchedule(csv);
     EXPECT_EQ(back.extraColumns, schedule.extraColumns);
     ASSERT_EQ(back.rows.size(), 2u);
     EXPECT_EQ(back.rows[0].cells, schedule.rows[0].cells);
-    EXPECT_EQ(back.rows[0].extra, schedule.rows[0].extra);
+    EXPECT_EQ(back.rows[0].extra, (std::vector<std::u16string>{u"a;b", u"\tc", u""}));
     EXPECT_EQ(back.rows[1].cells, schedule.rows[1].cells);
-    EXPECT_EQ(back.rows[1].extra, (std::vector<std::u16string>{u"末尾 ", u""}));
+    EXPECT_EQ(back.rows[1].extra, (std::vector<std::u16string>{u"末尾 ", u"", u""}));
 }
 
 TEST(CalcTime, WritesTheDateAndTheTimeWithoutZone) {

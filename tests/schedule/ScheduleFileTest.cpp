@@ -270,6 +270,10 @@ TEST(ScheduleFile, RefusesMixedOrUnknownEncodingsNamingTheFirstBadCharacter) {
                      "d\0,",
                      5),
          "UTF-16文件的字节数不成对：文件不完整"},
+        {std::string("\xFF\xFE"
+                     "d\0\n\0a\0\x00\xDC",
+                     10),
+         "第2行第2个字符不是有效的UTF-16编码"},
     };
     for (const auto& [bytes, message] : cases) {
         EXPECT_EQ(ErrorOf(bytes), message);
