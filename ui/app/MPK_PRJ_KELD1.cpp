@@ -1,6 +1,5 @@
 // The program start: one main window and the event loop.
 #include <QApplication>
-#include <QFile>
 #include <QLocale>
 #include <iostream>
 
@@ -8,6 +7,7 @@
 #include "ui/app/CommandLine.h"
 #include "ui/app/QtTranslations.h"
 #include "ui/main/MPK_PAS_KELD1.h"
+#include "ui/platform/LocalPaths.h"
 
 int main(int argc, char* argv[]) {
     // --help and --version answer before Qt looks for a display.
@@ -25,8 +25,9 @@ int main(int argc, char* argv[]) {
     TMPK_FRM_KELD1::SetMainWindow(&window);
     window.show();
     if (command.file) {
-        // A schedule named on the command line, as a file manager passes it.
-        window.OpenScheduleWindow(QFile::decodeName(QByteArray::fromStdString(*command.file)));
+        // A schedule named on the command line, as a file manager passes it: its
+        // name byte for byte, as rokal-cli takes it.
+        window.OpenScheduleWindow(rokal::PathFromArgument(*command.file));
     }
     return app.exec();
 }

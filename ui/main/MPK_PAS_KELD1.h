@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -119,7 +120,7 @@ class TMPK_FRM_KELD1 : public QWidget {
     // MainWindowSchedule.cpp
     // Shows the schedule window "桩表计算" (one at a time) and, given a path, opens
     // that schedule file in it.
-    void OpenScheduleWindow(const QString& path = {});
+    void OpenScheduleWindow(const std::filesystem::path& path = {});
     // The schedule window, or nullptr before it was first opened.
     rokal::ScheduleWindow* ScheduleWindowIfAny() const { return schedule_.get(); }
     // Appends the computed rows to the book in order, as "计算" appends a pile, and

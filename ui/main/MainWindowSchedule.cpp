@@ -36,7 +36,7 @@ void TMPK_FRM_KELD1::BuildScheduleAccess() {
             });
 }
 
-void TMPK_FRM_KELD1::OpenScheduleWindow(const QString& path) {
+void TMPK_FRM_KELD1::OpenScheduleWindow(const std::filesystem::path& path) {
     if (!schedule_) {
         const auto mode = static_cast<rokal::PrecisionMode>(popbox_jingdu->currentIndex());
         schedule_.reset(new rokal::ScheduleWindow(
@@ -47,7 +47,7 @@ void TMPK_FRM_KELD1::OpenScheduleWindow(const QString& path) {
         schedule_->GuardClosingOf(this);
         schedule_->PlaceBeside(*this);
     }
-    if (!path.isEmpty()) {
+    if (!path.empty()) {
         schedule_->OpenFile(path);
     }
     schedule_->show();

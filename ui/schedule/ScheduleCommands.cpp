@@ -21,6 +21,26 @@ void SetCellsCommand::undo() {
     model_.SetCells(before_);
 }
 
+DropSurplusCommand::DropSurplusCommand(ScheduleModel& model, std::vector<int> rows,
+                                       const QString& text, QUndoCommand* parent)
+    : QUndoCommand(text, parent), model_(model), rows_(std::move(rows)) {
+    for (int row : rows_) {
+        surplus_.push_back(model_.Row(row).surplus);
+    }
+}
+
+void DropSurplusCommand::redo() {
+    for (int row : rows_) {
+        model_.SetSurplus(row, {});
+    }
+}
+
+void DropSurplusCommand::undo() {
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        model_.SetSurplus(rows_[i], surplus_[i]);
+    }
+}
+
 InsertRowsCommand::InsertRowsCommand(ScheduleModel& model, int at, std::vector<ScheduleRow> rows,
                                      const QString& text, QUndoCommand* parent)
     : QUndoCommand(text, parent),

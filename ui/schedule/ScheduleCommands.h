@@ -23,6 +23,21 @@ class SetCellsCommand : public QUndoCommand {
     std::vector<CellChange> before_;
 };
 
+// Drops the fields that rows read beyond their file's header; undo puts them back.
+class DropSurplusCommand : public QUndoCommand {
+  public:
+    DropSurplusCommand(ScheduleModel& model, std::vector<int> rows, const QString& text,
+                       QUndoCommand* parent = nullptr);
+
+    void redo() override;
+    void undo() override;
+
+  private:
+    ScheduleModel& model_;
+    std::vector<int> rows_;
+    std::vector<std::vector<std::u16string>> surplus_;
+};
+
 // Inserts rows at a place; undo removes them again.
 class InsertRowsCommand : public QUndoCommand {
   public:

@@ -58,9 +58,9 @@ QString SavePath(QWidget* parent, const QString& caption, const QString& suggest
 ScheduleDialogs StandardScheduleDialogs() {
     ScheduleDialogs dialogs;
     dialogs.askUnsaved = &AskUnsaved;
-    dialogs.openPath = [](QWidget* parent, const QString& folder) {
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("打开桩表"), folder,
-                                            CsvFilter());
+    dialogs.openFile = [](QWidget* parent, const QString& folder) {
+        return QFileDialog::getOpenFileUrl(parent, QStringLiteral("打开桩表"),
+                                           QUrl::fromLocalFile(folder), CsvFilter());
     };
     dialogs.savePath = [](QWidget* parent, const QString& suggested) {
         return SavePath(parent, QStringLiteral("保存桩表"), suggested);

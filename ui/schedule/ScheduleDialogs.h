@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 #include <functional>
 
 class QWidget;
@@ -14,8 +15,9 @@ enum class UnsavedAnswer { Save, Discard, Cancel };
 struct ScheduleDialogs {
     // "Save the changes to name?" before they would be lost.
     std::function<UnsavedAnswer(QWidget* parent, const QString& name)> askUnsaved;
-    // A schedule file to open, or empty when the user cancelled.
-    std::function<QString(QWidget* parent, const QString& folder)> openPath;
+    // A schedule file to open, as a file:// URL, which carries a name that is not
+    // UTF-8 byte for byte (ui/platform/LocalPaths.h); empty when the user cancelled.
+    std::function<QUrl(QWidget* parent, const QString& folder)> openFile;
     // Where to save the schedule, starting from a suggested path; empty: cancelled.
     std::function<QString(QWidget* parent, const QString& suggested)> savePath;
     // Where to write the results, starting from a suggested path; empty: cancelled.

@@ -135,6 +135,21 @@ void ScheduleEditor::DeleteRows(const std::vector<int>& rows) {
     }
 }
 
+int ScheduleEditor::DropSurplus(const std::vector<int>& rows) {
+    std::vector<int> withSurplus;
+    for (int row : rows) {
+        if (!model_.Row(row).surplus.empty()) {
+            withSurplus.push_back(row);
+        }
+    }
+    const int count = static_cast<int>(withSurplus.size());
+    if (count > 0) {
+        stack_.push(new DropSurplusCommand(model_, std::move(withSurplus),
+                                           QStringLiteral("删除多出的字段")));
+    }
+    return count;
+}
+
 int ScheduleEditor::TakeProposedDepths() {
     std::vector<CellChange> changes;
     for (int row = 0; row < model_.RowCount(); ++row) {

@@ -43,6 +43,9 @@ class ScheduleEditor {
     // follows, or the main window's start inputs when there is none.
     int AddRows(int after, int count);
     void DeleteRows(const std::vector<int>& rows);
+    // Drops the fields the given rows read beyond their file's header, as one step;
+    // returns how many rows had any.
+    int DropSurplus(const std::vector<int>& rows);
 
     // Writes each row's proposed depth into its hr cell, as one step; returns how
     // many rows changed.

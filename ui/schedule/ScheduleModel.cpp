@@ -134,6 +134,15 @@ std::u16string ScheduleModel::CellErrorMessage(int row, ScheduleColumn column) c
     return {};
 }
 
+std::u16string ScheduleModel::RowErrorMessage(int row) const {
+    for (const CellError& error : Result(row).errors) {
+        if (!error.column) {
+            return error.message;
+        }
+    }
+    return {};
+}
+
 void ScheduleModel::SetPrecision(PrecisionMode mode) {
     if (mode == precision_) {
         return;
@@ -197,6 +206,12 @@ void ScheduleModel::SetCells(const std::vector<CellChange>& changes) {
     } else if (!rows.empty()) {
         RowsChanged(*rows.begin(), *rows.rbegin());
     }
+}
+
+void ScheduleModel::SetSurplus(int row, std::vector<std::u16string> surplus) {
+    schedule_.rows.at(static_cast<std::size_t>(row)).surplus = std::move(surplus);
+    Recompute(row);
+    RowsChanged(row, row);
 }
 
 void ScheduleModel::InsertScheduleRows(int at, std::vector<ScheduleRow> rows) {
@@ -279,6 +294,12 @@ QVariant ScheduleModel::KeptData(int row, int kept, int role) const {
     }
 }
 
+// The cell's own error, or else the error of its whole row.
+std::u16string ScheduleModel::ShownError(int row, ScheduleColumn column) const {
+    std::u16string message = CellErrorMessage(row, column);
+    return message.empty() ? RowErrorMessage(row) : message;
+}
+
 QVariant ScheduleModel::InputData(int row, ScheduleColumn column, int role) const {
     const std::u16string& text = Cell(row, column);
     const bool autoMark = column == ScheduleColumn::Mark && IsBlankCell(text);
@@ -288,18 +309,18 @@ QVariant ScheduleModel::InputData(int row, ScheduleColumn column, int role) cons
         case Qt::EditRole:
             return Q(text);
         case Qt::ToolTipRole:
-            return Q(CellErrorMessage(row, column));
+            return Q(ShownError(row, column));
         case Qt::ForegroundRole:
             if (autoMark) {
                 return QBrush(kAutoMark);
             }
-            return CellErrorMessage(row, column).empty() ? QVariant() : QBrush(kBadCellText);
+            return ShownError(row, column).empty() ? QVariant() : QBrush(kBadCellText);
         case Qt::BackgroundRole:
-            return CellErrorMessage(row, column).empty() ? QVariant() : QBrush(kBadCellBackground);
+            return ShownError(row, column).empty() ? QVariant() : QBrush(kBadCellBackground);
         case kSortRole:
             return InputSortKey(row, column);
         case kBadCellRole:
-            return !CellErrorMessage(row, column).empty();
+            return !ShownError(row, column).empty();
         default:
             return {};
     }

@@ -65,6 +65,9 @@ class ScheduleModel : public QAbstractTableModel {
     const RowResultTexts& Texts(int row) const;
     // The message of a bad cell, empty when the cell is good.
     std::u16string CellErrorMessage(int row, ScheduleColumn column) const;
+    // The error of the whole row, which every cell of it shows: fields beyond the
+    // file's header (ScheduleRow::surplus). Empty when there is none.
+    std::u16string RowErrorMessage(int row) const;
 
     PrecisionMode Precision() const { return precision_; }
     void SetPrecision(PrecisionMode mode);
@@ -76,6 +79,7 @@ class ScheduleModel : public QAbstractTableModel {
 
     // The changes the undo commands make.
     void SetCells(const std::vector<CellChange>& changes);
+    void SetSurplus(int row, std::vector<std::u16string> surplus);
     void InsertScheduleRows(int at, std::vector<ScheduleRow> rows);
     std::vector<ScheduleRow> RemoveScheduleRows(int at, int count);
 
@@ -96,6 +100,7 @@ class ScheduleModel : public QAbstractTableModel {
     void ForgetTexts();
     void RowsChanged(int first, int last);
     void MarksFrom(int row);
+    std::u16string ShownError(int row, ScheduleColumn column) const;
     QVariant InputData(int row, ScheduleColumn column, int role) const;
     QVariant ResultData(int row, ResultColumn column, int role) const;
     QVariant KeptData(int row, int kept, int role) const;

@@ -353,6 +353,14 @@ void ScheduleWindow::DeleteRowsClick() {
     });
 }
 
+void ScheduleWindow::DropSurplusClick() {
+    RunGuarded([this] {
+        const int dropped = editor_->DropSurplus(SelectedSourceRows());
+        Report(dropped > 0 ? QStringLiteral("已删去 %1 行多出的字段").arg(dropped)
+                           : QStringLiteral("选中的行没有多出的字段"));
+    });
+}
+
 void ScheduleWindow::ScheduleOrderClick() {
     RunGuarded([this] { table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); });
 }

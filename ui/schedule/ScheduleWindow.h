@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -55,6 +56,7 @@ class ScheduleWindow : public QMainWindow {
 
     // Opens a schedule file after asking about unsaved changes; false when the file
     // was not opened (cancelled, or it could not be read: the user was told why).
+    bool OpenFile(const std::filesystem::path& path);
     bool OpenFile(const QString& path);
     bool Save();
     bool SaveAs();
@@ -63,6 +65,7 @@ class ScheduleWindow : public QMainWindow {
     // or chose not to.
     bool MayDiscard();
     bool IsModified() const;
+    // The schedule's file as the window shows it, absolute; empty before a file.
     const QString& FilePath() const { return path_; }
 
     ScheduleModel& Model() const { return *model_; }
@@ -84,6 +87,7 @@ class ScheduleWindow : public QMainWindow {
     QAction* act_clear = nullptr;
     QAction* act_addRow = nullptr;
     QAction* act_deleteRows = nullptr;
+    QAction* act_dropSurplus = nullptr;
     QAction* act_scheduleOrder = nullptr;
     QAction* act_showProposals = nullptr;
     QAction* act_takeProposals = nullptr;
@@ -106,6 +110,7 @@ class ScheduleWindow : public QMainWindow {
     void ClearClick();
     void AddRowClick();
     void DeleteRowsClick();
+    void DropSurplusClick();
     void ScheduleOrderClick();
     void ShowProposalsToggle(bool shown);
     void TakeProposalsClick();
@@ -143,8 +148,9 @@ class ScheduleWindow : public QMainWindow {
     QRect SelectedBlock() const;
 
     // ScheduleWindowFiles.cpp
-    bool ReadFile(const QString& path);
-    bool WriteSchedule(const QString& path);
+    bool ReadFile(const std::filesystem::path& path);
+    bool WriteSchedule(const std::filesystem::path& path);
+    void SetFile(const std::filesystem::path& path);
     void StartEmpty();
     QString DisplayName() const;
     QString SuggestedPath(const QString& suffix) const;
@@ -155,6 +161,8 @@ class ScheduleWindow : public QMainWindow {
     QUndoStack* undo_ = nullptr;
     BookAppender appendToBook_;
     ScheduleDialogs dialogs_;
+    // The file as the platform names it, byte for byte, and as the window shows it.
+    std::filesystem::path file_;
     QString path_;
     // The status bar shows the current cell's error, not a word from an action.
     bool cellMessageShown_ = false;

@@ -16,6 +16,7 @@
 #include "schedule/ScheduleCsv.h"
 #include "schedule/ScheduleFile.h"
 #include "ui/platform/DocumentsFolder.h"
+#include "ui/platform/LocalPaths.h"
 #include "ui/schedule/ControlCharacterWords.h"
 #include "ui/schedule/ScheduleModel.h"
 #include "ui/schedule/ScheduleTableView.h"
@@ -26,17 +27,36 @@
 namespace rokal {
 namespace {
 
-std::filesystem::path PathOf(const QString& path) {
-    return std::filesystem::path(path.toStdU16String());
-}
-
-// The one local file a drag carries, or empty.
-QString DraggedFile(const QMimeData* mime) {
+// The one local file a drag carries, byte for byte, or empty.
+std::filesystem::path DraggedFile(const QMimeData* mime) {
     if (!mime || !mime->hasUrls() || mime->urls().size() != 1) {
         return {};
     }
-    const QUrl url = mime->urls().front();
-    return url.isLocalFile() ? url.toLocalFile() : QString();
+    return LocalPathOfUrl(mime->urls().front());
+}
+
+// "桩径、嵌岩深度已由 m 换算为 mm；Nk 已由 MN 换算为 kN", or empty.
+QString ConversionsText(const std::vector<ConvertedColumn>& columns) {
+    QStringList groups;
+    std::vector<bool> told(columns.size(), false);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (told[i]) {
+            continue;
+        }
+        QStringList names;
+        for (std::size_t j = i; j < columns.size(); ++j) {
+            if (columns[j].fileUnit == columns[i].fileUnit &&
+                columns[j].programUnit == columns[i].programUnit) {
+                names << QString::fromStdU16String(ScheduleColumnName(columns[j].column));
+                told[j] = true;
+            }
+        }
+        groups << QStringLiteral("%1 已由 %2 换算为 %3")
+                      .arg(names.join(QStringLiteral("、")),
+                           QString::fromStdU16String(columns[i].fileUnit),
+                           QString::fromStdU16String(columns[i].programUnit));
+    }
+    return groups.join(QStringLiteral("；"));
 }
 
 }  // namespace
@@ -45,13 +65,19 @@ void ScheduleWindow::StartEmpty() {
     model_->SetSchedule({});
     undo_->clear();
     undo_->setClean();
-    path_.clear();
+    SetFile({});
     setWindowModified(false);
     UpdateTitle();
 }
 
+void ScheduleWindow::SetFile(const std::filesystem::path& path) {
+    std::error_code ignored;
+    file_ = path.empty() ? path : std::filesystem::absolute(path, ignored).lexically_normal();
+    path_ = file_.empty() ? QString() : PathText(file_);
+}
+
 QString ScheduleWindow::DisplayName() const {
-    return path_.isEmpty() ? QStringLiteral("未命名") : QFileInfo(path_).fileName();
+    return file_.empty() ? QStringLiteral("未命名") : PathText(file_.filename());
 }
 
 // A path in the schedule's folder (or the Documents folder) named after the
@@ -92,62 +118,75 @@ void ScheduleWindow::OpenClick() {
         }
         const QString folder =
             path_.isEmpty() ? DocumentsFolder() : QFileInfo(path_).absolutePath();
-        const QString path = dialogs_.openPath(this, folder);
-        if (!path.isEmpty()) {
-            ReadFile(path);
+        const QUrl url = dialogs_.openFile(this, folder);
+        if (!url.isEmpty()) {
+            ReadFile(LocalPathOfUrl(url));
         }
     });
 }
 
-bool ScheduleWindow::OpenFile(const QString& path) {
+bool ScheduleWindow::OpenFile(const std::filesystem::path& path) {
     bool opened = false;
     RunGuarded([&] { opened = MayDiscard() && ReadFile(path); });
     return opened;
 }
 
-bool ScheduleWindow::ReadFile(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isFile() && info.size() > kMaxFileBytes) {
-        ShowMessage(MessageKind::Error,
-                    QStringLiteral("“%1”超过 %2 MB，桩表计算窗口不能打开。更大的桩表请用 "
-                                   "rokal-cli 计算。")
-                        .arg(info.fileName(), QString::number(kMaxFileBytes / (1024 * 1024))),
-                    this);
-        return false;
-    }
+bool ScheduleWindow::OpenFile(const QString& path) {
+    return OpenFile(LocalPath(path));
+}
+
+// Reads the file as it is opened, a regular file of at most kMaxFileBytes, so that
+// a pipe or a device is refused before the window waits on it.
+bool ScheduleWindow::ReadFile(const std::filesystem::path& path) {
+    const QString name = PathText(path.filename());
     Schedule schedule;
     try {
-        schedule = ReadScheduleFile(PathOf(path));
+        ScheduleReading reading;
+        reading.decimalSeparator = model_->DecimalSeparator();
+        reading.maxFileBytes = kMaxFileBytes;
+        schedule = ReadScheduleFile(path, reading);
     } catch (const ScheduleFileError& error) {
-        ShowMessage(MessageKind::Error, QString::fromUtf8(error.what()), this);
+        const bool tooLarge = error.WhyRefused() == ScheduleFileError::Reason::TooLarge;
+        ShowMessage(MessageKind::Error,
+                    tooLarge
+                        ? QStringLiteral("“%1”超过 %2 MB，桩表计算窗口不能打开。更大的桩表请用 "
+                                         "rokal-cli 计算。")
+                              .arg(name, QString::number(kMaxFileBytes / (1024 * 1024)))
+                        : QString::fromUtf8(error.what()),
+                    this);
         return false;
     }
     if (const auto place = FindControlCharacter(schedule)) {
         ShowMessage(MessageKind::Error,
-                    QStringLiteral("“%1”：%2").arg(info.fileName(), ControlCharacterInFile(*place)),
+                    QStringLiteral("“%1”：%2").arg(name, ControlCharacterInFile(*place)),
                     this);
         return false;
     }
     if (schedule.rows.size() > static_cast<std::size_t>(kMaxRows)) {
-        ShowMessage(MessageKind::Error,
-                    QStringLiteral("“%1”有 %2 行，桩表计算窗口最多 %3 行。更大的桩表请用 "
-                                   "rokal-cli 计算。")
-                        .arg(info.fileName(), QString::number(schedule.rows.size()),
-                             QString::number(kMaxRows)),
-                    this);
+        ShowMessage(
+            MessageKind::Error,
+            QStringLiteral("“%1”有 %2 行，桩表计算窗口最多 %3 行。更大的桩表请用 "
+                           "rokal-cli 计算。")
+                .arg(name, QString::number(schedule.rows.size()), QString::number(kMaxRows)),
+            this);
         return false;
     }
+    const QString conversions = ConversionsText(schedule.convertedColumns);
     model_->SetSchedule(std::move(schedule));
     undo_->clear();
     undo_->setClean();
-    path_ = QFileInfo(path).absoluteFilePath();
+    SetFile(path);
     setWindowModified(false);
     UpdateTitle();
     if (model_->RowCount() > 0) {
         table->MoveTo(table->model()->index(0, 0));
     }
-    Report(QStringLiteral("已打开 %1，共 %2 行")
-               .arg(DisplayName(), QString::number(model_->RowCount())));
+    QString opened = QStringLiteral("已打开 %1，共 %2 行")
+                         .arg(DisplayName(), QString::number(model_->RowCount()));
+    if (!conversions.isEmpty()) {
+        opened += QStringLiteral("；") + conversions;
+    }
+    Report(opened);
     return true;
 }
 
@@ -166,24 +205,24 @@ void ScheduleWindow::ExportClick() {
 }
 
 bool ScheduleWindow::Save() {
-    return path_.isEmpty() ? SaveAs() : WriteSchedule(path_);
+    return file_.empty() ? SaveAs() : WriteSchedule(file_);
 }
 
 bool ScheduleWindow::SaveAs() {
     const QString suggested = path_.isEmpty() ? SuggestedPath(QStringLiteral(".csv")) : path_;
     const QString path = dialogs_.savePath(this, suggested);
-    return !path.isEmpty() && WriteSchedule(path);
+    return !path.isEmpty() && WriteSchedule(LocalPath(path));
 }
 
-bool ScheduleWindow::WriteSchedule(const QString& path) {
+bool ScheduleWindow::WriteSchedule(const std::filesystem::path& path) {
     try {
-        WriteFileReplacing(PathOf(path), ScheduleToCsv(model_->GetSchedule()), &SyncToDisk);
+        WriteFileReplacing(path, ScheduleToCsv(model_->GetSchedule()), &SyncToDisk);
     } catch (const ReportSaveError& error) {
         ShowMessage(MessageKind::Error,
                     QStringLiteral("桩表未能保存：%1").arg(QString::fromUtf8(error.what())), this);
         return false;
     }
-    path_ = QFileInfo(path).absoluteFilePath();
+    SetFile(path);
     undo_->setClean();
     UpdateTitle();
     Report(QStringLiteral("已保存 %1").arg(path_));
@@ -196,7 +235,8 @@ bool ScheduleWindow::ExportResults() {
         return false;
     }
     // The results would replace the schedule they came from.
-    if (!path_.isEmpty() && IsSameFile(PathOf(path), PathOf(path_))) {
+    const std::filesystem::path target = LocalPath(path);
+    if (!file_.empty() && IsSameFile(target, file_)) {
         ShowMessage(MessageKind::Error,
                     QStringLiteral("计算结果不能导出到打开的桩表文件“%1”本身，未做任何写入。"
                                    "请另选一个文件名。")
@@ -208,7 +248,7 @@ bool ScheduleWindow::ExportResults() {
         ResultsToCsv(model_->GetSchedule(), model_->Results(), model_->Designs(),
                      model_->Precision(), model_->DecimalSeparator());
     try {
-        WriteFileReplacing(PathOf(path), bytes, &SyncToDisk);
+        WriteFileReplacing(target, bytes, &SyncToDisk);
     } catch (const ReportSaveError& error) {
         ShowMessage(MessageKind::Error,
                     QStringLiteral("计算结果未能导出：%1").arg(QString::fromUtf8(error.what())),
@@ -250,14 +290,14 @@ bool ScheduleWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ScheduleWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DraggedFile(event->mimeData()).isEmpty()) {
+    if (!DraggedFile(event->mimeData()).empty()) {
         event->acceptProposedAction();
     }
 }
 
 void ScheduleWindow::dropEvent(QDropEvent* event) {
-    const QString path = DraggedFile(event->mimeData());
-    if (path.isEmpty()) {
+    const std::filesystem::path path = DraggedFile(event->mimeData());
+    if (path.empty()) {
         return;
     }
     event->acceptProposedAction();

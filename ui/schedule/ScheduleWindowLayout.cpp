@@ -59,6 +59,9 @@ const ActionSpec kActions[] = {
      &Window::AddRowClick},
     {&Window::act_deleteRows, "act_deleteRows", "删除行", "Ctrl+Del", "删除选中的行",
      &Window::DeleteRowsClick},
+    {&Window::act_dropSurplus, "act_dropSurplus", "删除多出的字段", "",
+     "删去选中各行比表头多出的字段，这些行才能计算（可撤销）；要留的内容请先改到该在的列里",
+     &Window::DropSurplusClick},
     {&Window::act_scheduleOrder, "act_scheduleOrder", "按桩表顺序", "",
      "取消排序，按桩表本来的顺序显示", &Window::ScheduleOrderClick},
     {&Window::act_showProposals, "act_showProposals", "显示建议", "",
@@ -151,7 +154,7 @@ void ScheduleWindow::BuildMenus() {
     edit->addSeparator();
     edit->addActions({act_copy, act_paste, act_clear});
     edit->addSeparator();
-    edit->addActions({act_addRow, act_deleteRows, act_scheduleOrder});
+    edit->addActions({act_addRow, act_deleteRows, act_dropSurplus, act_scheduleOrder});
 
     QMenu* design = menuBar()->addMenu(QStringLiteral("设计(&D)"));
     design->addActions({act_showProposals, act_takeProposals});

@@ -92,7 +92,9 @@ class ScheduleWindowTest : public MainWindowTest {
             answers.pop_front();
             return answer;
         };
-        dialogs.openPath = [this](QWidget*, const QString&) { return openPath; };
+        dialogs.openFile = [this](QWidget*, const QString&) {
+            return openPath.isEmpty() ? QUrl() : QUrl::fromLocalFile(openPath);
+        };
         dialogs.savePath = [this](QWidget*, const QString& suggested) {
             suggestedSave = suggested;
             return savePath;
