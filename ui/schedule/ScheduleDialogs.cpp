@@ -53,11 +53,34 @@ QString SavePath(QWidget* parent, const QString& caption, const QString& suggest
     return dialog.selectedFiles().front();
 }
 
+bool AskDropSurplus(QWidget* parent, const QString& fields) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("桩表计算"),
+                    QStringLiteral("删去下面这些比表头多出的字段？它们不属于任何一列，删去后"
+                                   "不再保存。要留的数值请先改到该在的列里（如 Nk、N）。"),
+                    QMessageBox::NoButton, parent);
+    // A long list is cut in the box and given whole behind its details button.
+    constexpr int kShownRows = 5;
+    const int rows = static_cast<int>(fields.count(QLatin1Char('\n'))) + 1;
+    QString shown = fields.section(QLatin1Char('\n'), 0, kShownRows - 1);
+    if (rows > kShownRows) {
+        shown += QStringLiteral("\n……共 %1 行").arg(rows);
+        box.setDetailedText(fields);
+    }
+    box.setInformativeText(shown);
+    QPushButton* drop = box.addButton(QStringLiteral("删去"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == drop;
+}
+
 }  // namespace
 
 ScheduleDialogs StandardScheduleDialogs() {
     ScheduleDialogs dialogs;
     dialogs.askUnsaved = &AskUnsaved;
+    dialogs.askDropSurplus = &AskDropSurplus;
     dialogs.openFile = [](QWidget* parent, const QString& folder) {
         return QFileDialog::getOpenFileUrl(parent, QStringLiteral("打开桩表"),
                                            QUrl::fromLocalFile(folder), CsvFilter());

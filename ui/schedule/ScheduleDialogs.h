@@ -18,6 +18,8 @@ struct ScheduleDialogs {
     // A schedule file to open, as a file:// URL, which carries a name that is not
     // UTF-8 byte for byte (ui/platform/LocalPaths.h); empty when the user cancelled.
     std::function<QUrl(QWidget* parent, const QString& folder)> openFile;
+    // "Drop these fields that have no column?", listing them; true to drop them.
+    std::function<bool(QWidget* parent, const QString& fields)> askDropSurplus;
     // Where to save the schedule, starting from a suggested path; empty: cancelled.
     std::function<QString(QWidget* parent, const QString& suggested)> savePath;
     // Where to write the results, starting from a suggested path; empty: cancelled.

@@ -135,13 +135,18 @@ void ScheduleEditor::DeleteRows(const std::vector<int>& rows) {
     }
 }
 
-int ScheduleEditor::DropSurplus(const std::vector<int>& rows) {
+std::vector<int> ScheduleEditor::RowsWithSurplus(const std::vector<int>& rows) const {
     std::vector<int> withSurplus;
     for (int row : rows) {
         if (!model_.Row(row).surplus.empty()) {
             withSurplus.push_back(row);
         }
     }
+    return withSurplus;
+}
+
+int ScheduleEditor::DropSurplus(const std::vector<int>& rows) {
+    std::vector<int> withSurplus = RowsWithSurplus(rows);
     const int count = static_cast<int>(withSurplus.size());
     if (count > 0) {
         stack_.push(new DropSurplusCommand(model_, std::move(withSurplus),

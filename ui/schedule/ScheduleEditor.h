@@ -46,6 +46,8 @@ class ScheduleEditor {
     // Drops the fields the given rows read beyond their file's header, as one step;
     // returns how many rows had any.
     int DropSurplus(const std::vector<int>& rows);
+    // The rows among these that have such fields.
+    std::vector<int> RowsWithSurplus(const std::vector<int>& rows) const;
 
     // Writes each row's proposed depth into its hr cell, as one step; returns how
     // many rows changed.

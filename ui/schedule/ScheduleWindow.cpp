@@ -353,11 +353,30 @@ void ScheduleWindow::DeleteRowsClick() {
     });
 }
 
+// Asks first, naming each field: once they are gone the row computes with what
+// its columns hold, which may be a load cut short ("9" of "9,500").
 void ScheduleWindow::DropSurplusClick() {
     RunGuarded([this] {
-        const int dropped = editor_->DropSurplus(SelectedSourceRows());
-        Report(dropped > 0 ? QStringLiteral("已删去 %1 行多出的字段").arg(dropped)
-                           : QStringLiteral("选中的行没有多出的字段"));
+        const std::vector<int> rows = editor_->RowsWithSurplus(SelectedSourceRows());
+        if (rows.empty()) {
+            Report(QStringLiteral("选中的行没有多出的字段"));
+            return;
+        }
+        QStringList lines;
+        for (int row : rows) {
+            QStringList fields;
+            for (const std::u16string& field : model_->Row(row).surplus) {
+                fields << QStringLiteral("“%1”").arg(QString::fromStdU16String(field));
+            }
+            lines << QStringLiteral("%1：%2").arg(
+                QString::fromStdU16String(RowMark(model_->Row(row), static_cast<std::size_t>(row))),
+                fields.join(QStringLiteral("、")));
+        }
+        if (!dialogs_.askDropSurplus(this, lines.join(QLatin1Char('\n')))) {
+            return;
+        }
+        const int dropped = editor_->DropSurplus(rows);
+        Report(QStringLiteral("已删去 %1 行多出的字段").arg(dropped));
     });
 }
 

@@ -59,7 +59,13 @@ TEST_F(ScheduleReadTest, ARowWithFieldsBeyondTheHeaderIsBadAndLosesNothing) {
     Open(path);
     EXPECT_EQ(model().Row(1).surplus, (std::vector<std::u16string>{u"800", u"1轴/B"}));
 
+    // Asked first, with each field named; cancelled, nothing changes.
     Select(1, 0);
+    dropSurplus = false;
+    Trigger(s().act_dropSurplus);
+    EXPECT_EQ(askedDrop, QStringList{"ZH2：“800”、“1轴/B”"});
+    EXPECT_TRUE(Shown(1, ResultColumn::Ra).isEmpty());
+    dropSurplus = true;
     Trigger(s().act_dropSurplus);
     EXPECT_EQ(s().statusBar()->currentMessage(), "已删去 1 行多出的字段");
     EXPECT_EQ(Shown(1, ResultColumn::Ra), "9081");

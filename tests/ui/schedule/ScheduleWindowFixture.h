@@ -95,6 +95,10 @@ class ScheduleWindowTest : public MainWindowTest {
         dialogs.openFile = [this](QWidget*, const QString&) {
             return openPath.isEmpty() ? QUrl() : QUrl::fromLocalFile(openPath);
         };
+        dialogs.askDropSurplus = [this](QWidget*, const QString& fields) {
+            askedDrop << fields;
+            return dropSurplus;
+        };
         dialogs.savePath = [this](QWidget*, const QString& suggested) {
             suggestedSave = suggested;
             return savePath;
@@ -124,6 +128,9 @@ class ScheduleWindowTest : public MainWindowTest {
     // Answers to the unsaved-changes question, used in turn, and the names asked about.
     std::deque<rokal::UnsavedAnswer> answers;
     QStringList asked;
+    // The answer to dropping surplus fields, and the fields asked about.
+    bool dropSurplus = true;
+    QStringList askedDrop;
     // What the file dialogs answer; empty means cancelled.
     QString openPath, savePath, exportPath;
     QString suggestedSave, suggestedExport;
