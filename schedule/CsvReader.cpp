@@ -57,6 +57,10 @@ std::optional<CsvRecord> CsvReader::Next() {
     }
     CsvRecord record;
     record.line = line_;
+    // Records mostly have as many fields as the one before; an absurd one does not
+    // make every later record hold room for as many.
+    constexpr std::size_t kMaxReserved = 64;
+    record.fields.reserve(std::min(lastFieldCount_, kMaxReserved));
     std::u16string field;
     bool quoted = false;
     int quoteLine = 0;
@@ -97,6 +101,7 @@ std::optional<CsvRecord> CsvReader::Next() {
         return std::nullopt;
     }
     record.fields.push_back(std::move(field));
+    lastFieldCount_ = record.fields.size();
     return record;
 }
 

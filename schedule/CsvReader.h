@@ -40,6 +40,7 @@ class CsvReader {
     std::size_t pos_ = 0;
     int line_ = 1;
     int unclosedQuoteLine_ = 0;
+    std::size_t lastFieldCount_ = 0;  // of the record before, to reserve room for fields
 };
 
 }  // namespace rokal

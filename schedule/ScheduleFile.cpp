@@ -203,17 +203,30 @@ std::optional<char16_t> SeparatorLine(std::u16string_view text) {
     Fail("第1行“" + Utf8(line) + "”指定的分隔符不可用：应为逗号、分号或制表符");
 }
 
+// The records a reader has left that are not blank, the reader left as it was.
+std::size_t CountRecords(CsvReader reader) {
+    std::size_t count = 0;
+    while (std::optional<CsvRecord> record = reader.Next()) {
+        count += IsBlankRecord(*record) ? 0 : 1;
+    }
+    return count;
+}
+
 // The decoded text of a schedule file.
 Schedule ParseScheduleText(std::u16string_view text, char16_t separator) {
     if (text.find(u'\0') != std::u16string::npos) {
         Fail("这不是文本文件");
     }
     const std::optional<char16_t> named = SeparatorLine(text);
-    CsvReader reader(text, named ? *named : FindCsvDelimiter(text));
+    const char16_t delimiter = named ? *named : FindCsvDelimiter(text);
+    CsvReader reader(text, delimiter);
     if (named) {
         reader.Next();
     }
     Schedule schedule;
+    // Room for the rows the file holds, counted first (the header aside): held
+    // once, never regrown, and nothing for blank lines.
+    schedule.rows.reserve(std::max<std::size_t>(CountRecords(reader), 1) - 1);
     std::optional<ColumnMap> map;
     while (std::optional<CsvRecord> record = reader.Next()) {
         if (IsBlankRecord(*record)) {
