@@ -319,6 +319,17 @@ TEST(ScheduleFile, RefusesAnythingButARegularFile) {
     }
     ::close(listener);
 }
+#else
+// A device such as NUL or CON is refused before a byte is read.
+TEST(ScheduleFile, RefusesADevice) {
+    try {
+        ReadScheduleFile("NUL");
+        ADD_FAILURE() << "no error";
+    } catch (const ScheduleFileError& error) {
+        EXPECT_EQ(error.what(),
+                  std::string("无法读取桩表文件 NUL：这不是普通文件（而是管道、设备或套接字）"));
+    }
+}
 #endif
 
 // The size limit holds for the file as opened, before it is read.
