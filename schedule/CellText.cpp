@@ -92,6 +92,11 @@ std::optional<ControlCharacterPlace> FindControlCharacter(const Schedule& schedu
                 return ControlCharacterPlace{row.line, schedule.extraColumns[i], *c};
             }
         }
+        for (const std::u16string& field : row.surplus) {
+            if (const auto c = first(field)) {
+                return ControlCharacterPlace{row.line, u"多出的字段", *c};
+            }
+        }
     }
     return std::nullopt;
 }

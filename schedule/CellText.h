@@ -34,7 +34,7 @@ struct ControlCharacterPlace {
 };
 
 // The first that holds one: the extra headers, then row by row, each row's cells
-// in the order the table shows them.
+// in the order the table shows them, then its fields beyond the header.
 std::optional<ControlCharacterPlace> FindControlCharacter(const Schedule& schedule);
 
 }  // namespace rokal

@@ -67,6 +67,13 @@ TEST(FindControlCharacterTest, NamesTheFirstRowAndColumnThatHoldsOne) {
     EXPECT_EQ(place->column, u"Nk");
     EXPECT_EQ(place->character, U'\t');
 
+    // Fields beyond the header are kept and saved, so they are looked at too.
+    schedule.rows[1].Cell(ScheduleColumn::Nk) = u"9";
+    schedule.rows[1].extra[1] = u"S-1";
+    schedule.rows[1].surplus = {u"500", u"\u0007"};
+    EXPECT_EQ(FindControlCharacter(schedule)->column, u"多出的字段");
+    EXPECT_EQ(FindControlCharacter(schedule)->character, U'\a');
+
     schedule.extraColumns[1] = u"图\n号";
     EXPECT_EQ(FindControlCharacter(schedule)->line, 0);
     EXPECT_EQ(FindControlCharacter(schedule)->column, u"图\n号");
