@@ -142,7 +142,7 @@ bool RowResult::Passes() const {
     return Computed() && (!raCheck || raCheck->holds) && (!rcCheck || rcCheck->holds);
 }
 
-RowResult ComputeRow(const ScheduleRow& row, char16_t decimalSeparator) {
+RowResult ComputeRow(const ScheduleRow& row, char16_t decimalSeparator, MinSocket minimum) {
     RowResult result;
     result.input.dText = row.Cell(ScheduleColumn::D);
     result.input.hrText = row.Cell(ScheduleColumn::Hr);
@@ -167,15 +167,17 @@ RowResult ComputeRow(const ScheduleRow& row, char16_t decimalSeparator) {
         if (result.n) {
             result.rcCheck = Check(*result.n, result.pile->rc);
         }
+        result.socketCheck = CheckSocket(*result.pile, minimum);
     }
     return result;
 }
 
-std::vector<RowResult> ComputeSchedule(const Schedule& schedule, char16_t decimalSeparator) {
+std::vector<RowResult> ComputeSchedule(const Schedule& schedule, char16_t decimalSeparator,
+                                       MinSocket minimum) {
     std::vector<RowResult> results;
     results.reserve(schedule.rows.size());
     for (const ScheduleRow& row : schedule.rows) {
-        results.push_back(ComputeRow(row, decimalSeparator));
+        results.push_back(ComputeRow(row, decimalSeparator, minimum));
     }
     return results;
 }

@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/Checks.h"
 #include "engine/PileInput.h"
 #include "engine/PileResult.h"
+#include "schedule/MinSocket.h"
 #include "schedule/Schedule.h"
 
 namespace rokal {
@@ -15,16 +17,6 @@ namespace rokal {
 struct CellError {
     ScheduleColumn column;
     std::u16string message;
-};
-
-// A required load against a capacity, both in kN, compared unrounded.
-struct LoadCheck {
-    double load = 0;
-    double capacity = 0;
-    bool holds = false;  // capacity >= load
-    // (capacity / load - 1) x 100: how far the capacity exceeds the load, negative
-    // when it falls short; nullopt for a load of 0.
-    std::optional<double> marginPercent;
 };
 
 // "满足" when the check holds, "不满足" when it does not.
@@ -41,6 +33,9 @@ struct RowResult {
     std::optional<double> n;           // kN, when the row has a load N
     std::optional<LoadCheck> raCheck;  // Ra >= Nk, when computed and Nk given
     std::optional<LoadCheck> rcCheck;  // Rc >= N, when computed and N given
+    // The row's own hr against the minimum socket, when computed. One that does
+    // not hold is a warning: it leaves Passes() as it is.
+    std::optional<SocketCheck> socketCheck;
 
     bool Computed() const { return pile.has_value(); }
     // Computed, and every given check holds.
@@ -48,12 +43,14 @@ struct RowResult {
 };
 
 // Reads the row's cells and computes the pile with ComputePile, exactly as the
-// main window does. Never throws: a number beyond a double's range is an error of
-// the cell it comes from. Takes a few microseconds, so a window can recompute a
-// row after every edit.
-RowResult ComputeRow(const ScheduleRow& row, char16_t decimalSeparator);
+// main window does, and checks its hr against the minimum socket. Never throws: a
+// number beyond a double's range is an error of the cell it comes from. Takes a
+// few microseconds, so a window can recompute a row after every edit.
+RowResult ComputeRow(const ScheduleRow& row, char16_t decimalSeparator,
+                     MinSocket minimum = kDefaultMinSocket);
 
 // ComputeRow for every row, in order.
-std::vector<RowResult> ComputeSchedule(const Schedule& schedule, char16_t decimalSeparator);
+std::vector<RowResult> ComputeSchedule(const Schedule& schedule, char16_t decimalSeparator,
+                                       MinSocket minimum = kDefaultMinSocket);
 
 }  // namespace rokal
