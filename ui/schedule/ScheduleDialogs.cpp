@@ -40,6 +40,17 @@ bool ConfirmDeleteRows(QWidget* parent, int rows) {
     return box.clickedButton() == remove;
 }
 
+bool Confirm(QWidget* parent, const QString& question, const QString& proceed) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("桩表计算"), question,
+                    QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(proceed, QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
 // A file to write, ".csv" added to a name typed without an extension (before the
 // dialog asks whether to replace an existing file).
 QString SavePath(QWidget* parent, const QString& caption, const QString& suggested) {
@@ -58,6 +69,7 @@ QString SavePath(QWidget* parent, const QString& caption, const QString& suggest
 ScheduleDialogs StandardScheduleDialogs() {
     ScheduleDialogs dialogs;
     dialogs.askUnsaved = &AskUnsaved;
+    dialogs.confirm = &Confirm;
     dialogs.openPath = [](QWidget* parent, const QString& folder) {
         return QFileDialog::getOpenFileName(parent, QStringLiteral("打开桩表"), folder,
                                             CsvFilter());
