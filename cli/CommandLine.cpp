@@ -158,8 +158,9 @@ void ReadRawOptions(const RawOptions& raw, char16_t localeSeparator, CliRequest&
     request.step = *step;
     const std::optional<MinSocket> minSocket = ReadMinSocket(Utf8ToUtf16(raw.minSocket));
     if (!minSocket) {
-        Unusable("--min-socket 应为 d 的倍数与毫米数，用逗号分开，如 0.4d,500mm、0.2d,200mm、"
-                 "0.5d、300mm 或 0");
+        Unusable(
+            "--min-socket 应为 d 的倍数与毫米数，用逗号分开，如 0.4d,500mm、0.2d,200mm、"
+            "0.5d、300mm 或 0");
     }
     request.minSocket = *minSocket;
     const std::optional<BookEncoding> encoding = ReadBookEncoding(raw.bookEncoding);

@@ -273,8 +273,7 @@ void ComputeRows(const CliRequest& request, ScheduleRun& run, RowSinks& sinks,
     for (std::size_t i = 0; i < run.schedule.rows.size(); ++i) {
         const ScheduleRow& row = run.schedule.rows[i];
         RowResult result = ComputeRow(row, run.decimalSeparator, request.minSocket);
-        RowDesign design =
-            DesignRow(result, request.step, run.decimalSeparator, request.minSocket);
+        RowDesign design = DesignRow(result, request.step, run.decimalSeparator, request.minSocket);
         failures.Add(run, i, result);
         tally.Add(result);
         if (sinks.csv) {
@@ -284,8 +283,7 @@ void ComputeRows(const CliRequest& request, ScheduleRun& run, RowSinks& sinks,
             sinks.json->Add(row, i, result, &design);
         }
         if (sinks.books && result.Computed()) {
-            run.bookPiles.push_back(
-                SchedulePile(row, i, result, run.mode, run.decimalSeparator));
+            run.bookPiles.push_back(SchedulePile(row, i, result, run.mode, run.decimalSeparator));
         }
         if (sinks.keepResults) {
             run.results.push_back(std::move(result));

@@ -20,9 +20,9 @@ Lines DesignSummary(const ScheduleRun& run);
 
 // How the piles of a run came out.
 struct RowTally {
-    std::size_t passing = 0;  // computed, every given check holds
-    std::size_t failing = 0;  // computed, a check does not hold
-    std::size_t bad = 0;      // not computed
+    std::size_t passing = 0;       // computed, every given check holds
+    std::size_t failing = 0;       // computed, a check does not hold
+    std::size_t bad = 0;           // not computed
     std::size_t shortSockets = 0;  // computed, hr below the minimum socket (a warning)
     void Add(const RowResult& result);
 };

@@ -15,8 +15,8 @@ bool BookPile::ShowsChecks() const {
     return raCheck || rcCheck || SocketShort();
 }
 
-BookPile CalculatorPile(int n, const PileInput& input, const PileResult& result,
-                        PrecisionMode mode, char16_t decimalSeparator) {
+BookPile CalculatorPile(int n, const PileInput& input, const PileResult& result, PrecisionMode mode,
+                        char16_t decimalSeparator) {
     BookPile pile;
     pile.mark = PileNumberText(n);
     pile.input = input;

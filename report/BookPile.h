@@ -35,8 +35,8 @@ struct BookPile {
 };
 
 // The pile that the main window's "计算" appends as pile n: "ZH n", no checks.
-BookPile CalculatorPile(int n, const PileInput& input, const PileResult& result,
-                        PrecisionMode mode, char16_t decimalSeparator);
+BookPile CalculatorPile(int n, const PileInput& input, const PileResult& result, PrecisionMode mode,
+                        char16_t decimalSeparator);
 
 // A mark as the books print it, on one line: spaces around it removed and every
 // control character (line breaks, tabs and the like) turned into U+FFFD.

@@ -88,11 +88,11 @@ enum class CheckCell { Nk, RaCheck, N, RcCheck, SocketWarning };
 
 // Indexed by CheckCell.
 const CheckColumn kCheckColumns[] = {
-    {u"竖 向 力", u"Nk(kN)", 8, Align::Right, 2},
-    {u"承载力验算", u"Ra≥Nk", 13, Align::Left, 2},
-    {u"轴向压力", u"N(kN)", 8, Align::Right, 2},
-    {u"桩身强度验算", u"Rc≥N", 13, Align::Left, 2},
-    {u"嵌岩深度", u"不足警告", 10, Align::Left, 1},
+    {u"竖 向 力", u"Nk(kN)", 8, Align::Right, 2},    // the load
+    {u"承载力验算", u"Ra≥Nk", 13, Align::Left, 2},   // "满足 +28.5%"
+    {u"轴向压力", u"N(kN)", 8, Align::Right, 2},     // the load
+    {u"桩身强度验算", u"Rc≥N", 13, Align::Left, 2},  // "不满足 -4.4%"
+    {u"嵌岩深度", u"不足警告", 10, Align::Left, 1},  // "<500mm"
 };
 
 // One more space between the pile's own columns and the check columns.
@@ -143,9 +143,8 @@ std::u16string CheckCellText(CheckCell cell, const BookPile& pile) {
         case CheckCell::SocketWarning:
             break;
     }
-    return pile.SocketShort()
-               ? u"<" + MillimetreText(pile.socketCheck->minimum, separator) + u"mm"
-               : u"";
+    return pile.SocketShort() ? u"<" + MillimetreText(pile.socketCheck->minimum, separator) + u"mm"
+                              : u"";
 }
 
 void AddCheckCells(const BookPile& pile, std::vector<Cell>& cells) {

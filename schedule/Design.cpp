@@ -122,8 +122,7 @@ std::int64_t FirstStepReaching(double nk, std::int64_t last, RaOf ra) {
 // search runs on the quick Ra; the engine itself confirms the answer through the
 // texts, and decides alone should the two ever differ.
 std::int64_t StepReaching(const DepthSearch& search, double nk, std::int64_t last) {
-    std::int64_t k =
-        FirstStepReaching(nk, last, [&](std::int64_t i) { return search.QuickRa(i); });
+    std::int64_t k = FirstStepReaching(nk, last, [&](std::int64_t i) { return search.QuickRa(i); });
     if (search.Ra(k) < nk || (k > 0 && search.Ra(k - 1) >= nk)) {
         k = FirstStepReaching(nk, last, [&](std::int64_t i) { return search.Ra(i); });
     }

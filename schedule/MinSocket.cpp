@@ -70,8 +70,8 @@ std::u16string MinSocketText(MinSocket minimum) {
         text = ThousandthsText(minimum.timesDThousandths, u'.') + u"d";
     }
     if (minimum.millimetreThousandths > 0) {
-        text += (text.empty() ? u"" : u",") +
-                ThousandthsText(minimum.millimetreThousandths, u'.') + u"mm";
+        text += (text.empty() ? u"" : u",") + ThousandthsText(minimum.millimetreThousandths, u'.') +
+                u"mm";
     }
     return text.empty() ? u"0" : text;
 }

@@ -16,9 +16,8 @@ constexpr int kMarginDigits = 15;
 constexpr int kMarginDecimals = 1;
 
 const std::array<const char16_t*, 12> kResultHeaders = {
-    u"岩石类别",  u"ζr",           u"Ra(kN)",       u"Rc(kN)",
-    u"Ra≥Nk",     u"Ra富余(%)",    u"Rc≥N",         u"Rc富余(%)",
-    u"嵌岩深度警告", u"建议嵌岩深度", u"建议混凝土", u"错误"};
+    u"岩石类别", u"ζr",        u"Ra(kN)",       u"Rc(kN)",       u"Ra≥Nk",      u"Ra富余(%)",
+    u"Rc≥N",     u"Rc富余(%)", u"嵌岩深度警告", u"建议嵌岩深度", u"建议混凝土", u"错误"};
 
 void CheckTexts(const std::optional<LoadCheck>& check, char16_t separator, std::u16string& verdict,
                 std::u16string& margin) {

@@ -87,8 +87,7 @@ void AddResults(ordered_json& json, const RowResult& result, const RowDesign* de
     json["text"] = {{"zetaR", U8(texts.zetaR)}, {"ra", U8(texts.ra)}, {"rc", U8(texts.rc)}};
     json["raCheck"] = result.raCheck ? CheckJson(*result.raCheck) : nullptr;
     json["rcCheck"] = result.rcCheck ? CheckJson(*result.rcCheck) : nullptr;
-    json["socketCheck"] =
-        result.socketCheck ? SocketJson(*result.socketCheck, separator) : nullptr;
+    json["socketCheck"] = result.socketCheck ? SocketJson(*result.socketCheck, separator) : nullptr;
     if (design != nullptr) {
         json["depthProposal"] = design->depth ? DepthJson(*design->depth) : nullptr;
         json["gradeProposal"] = design->grade ? GradeJson(*design->grade) : nullptr;

@@ -375,9 +375,9 @@ TEST(ScheduleCommand, BooksKeepEveryMarkAndCheckAsTheJsonDoes) {
     ASSERT_EQ(table.size(), 5 + marks.size() + 4);
 
     for (std::size_t p = 0; p < marks.size(); ++p) {
-        const nlohmann::json& pile = *std::find_if(
-            json["piles"].begin(), json["piles"].end(),
-            [&](const nlohmann::json& each) { return each["mark"] == marks[p]; });
+        const nlohmann::json& pile =
+            *std::find_if(json["piles"].begin(), json["piles"].end(),
+                          [&](const nlohmann::json& each) { return each["mark"] == marks[p]; });
         SCOPED_TRACE(marks[p]);
         const auto title = std::find(text.begin(), text.end(), "1.基桩编号: " + marks[p]);
         ASSERT_NE(title, text.end());
@@ -392,8 +392,7 @@ TEST(ScheduleCommand, BooksKeepEveryMarkAndCheckAsTheJsonDoes) {
         const std::string& row = table[5 + p];
         EXPECT_EQ(row.rfind("   " + marks[p] + " ", 0), 0u) << row;
 
-        const std::pair<const char*, const char*> checks[] = {{"raCheck", "Ra"},
-                                                              {"rcCheck", "Rc"}};
+        const std::pair<const char*, const char*> checks[] = {{"raCheck", "Ra"}, {"rcCheck", "Rc"}};
         for (const auto& [key, capacity] : checks) {
             const std::string label = key == std::string("raCheck") ? "Ra≥Nk:" : "Rc≥N:";
             const nlohmann::json& check = pile[key];
@@ -414,13 +413,13 @@ TEST(ScheduleCommand, BooksKeepEveryMarkAndCheckAsTheJsonDoes) {
             EXPECT_NE(row.find(margin.empty() ? "  " + verdict + " " : verdict + " " + margin),
                       std::string::npos)
                 << row;
-            EXPECT_NE(std::find(block.begin(), block.end(),
-                                std::string(key == std::string("raCheck")
-                                                ? "      单桩竖向承载力特征值Ra:"
-                                                : "      桩身正截面受压承载力设计值Rc:") +
-                                    std::string(10 - capacityText.size(), ' ') + capacityText +
-                                    " kN"),
-                      block.end())
+            EXPECT_NE(
+                std::find(block.begin(), block.end(),
+                          std::string(key == std::string("raCheck")
+                                          ? "      单桩竖向承载力特征值Ra:"
+                                          : "      桩身正截面受压承载力设计值Rc:") +
+                              std::string(10 - capacityText.size(), ' ') + capacityText + " kN"),
+                block.end())
                 << capacity;
         }
         const bool socketHolds = pile["socketCheck"]["holds"];
@@ -428,9 +427,9 @@ TEST(ScheduleCommand, BooksKeepEveryMarkAndCheckAsTheJsonDoes) {
         if (!socketHolds) {
             EXPECT_EQ(lineWith("最小嵌岩深度:"),
                       Printf("%g", pile["socketCheck"]["minimum"].get<double>()) + " mm");
-            EXPECT_NE(row.find("<" + Printf("%g", pile["socketCheck"]["minimum"].get<double>()) +
-                               "mm"),
-                      std::string::npos);
+            EXPECT_NE(
+                row.find("<" + Printf("%g", pile["socketCheck"]["minimum"].get<double>()) + "mm"),
+                std::string::npos);
         }
         const bool anyCheck =
             !pile["raCheck"].is_null() || !pile["rcCheck"].is_null() || !socketHolds;

@@ -86,9 +86,8 @@ TEST(FramePageTest, ABlockWithChecksStillStandsOnOnePage) {
     input.dText = u"1000";
     input.hrText = u"10000";
     input.frkText = u"25";
-    BookPile pile =
-        CalculatorPile(1, input, std::get<PileResult>(ComputePile(input, u'.')),
-                       PrecisionMode::Units, u'.');
+    BookPile pile = CalculatorPile(1, input, std::get<PileResult>(ComputePile(input, u'.')),
+                                   PrecisionMode::Units, u'.');
     pile.mark = u"A-1";
     pile.scheduleMark = true;
     pile.raCheck = LoadCheck{9000, pile.result.ra, true, 1.0};

@@ -368,8 +368,8 @@ TEST_F(ReportLogTest, TableIsLaidOutForTheWholeBookHoweverThePilesArrive) {
         EXPECT_EQ(log.Document(doc), together.Document(doc));
     }
     const TableLayout wide{11, true};
-    Lines rows = {TableRowLine(CalculatorPile(1, pile, Compute(pile), PrecisionMode::Units, u'.'),
-                               wide)};
+    Lines rows = {
+        TableRowLine(CalculatorPile(1, pile, Compute(pile), PrecisionMode::Units, u'.'), wide)};
     for (const BookPile& next : piles) {
         rows.push_back(TableRowLine(next, wide));
     }

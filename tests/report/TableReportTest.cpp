@@ -168,8 +168,8 @@ INSTANTIATE_TEST_SUITE_P(
 // The default pile (Ra 8410.31, Rc 7861.84) carrying Nk 9000 and N 7000 in a
 // schedule, its socket of 1000 mm below a minimum of 1200 mm.
 BookPile CheckedPile(const std::u16string& mark) {
-    BookPile pile = CalculatorPile(1, DefaultInput(), Compute(DefaultInput()),
-                                   PrecisionMode::Units, u'.');
+    BookPile pile =
+        CalculatorPile(1, DefaultInput(), Compute(DefaultInput()), PrecisionMode::Units, u'.');
     pile.mark = mark;
     pile.scheduleMark = true;
     pile.raCheck = LoadCheck{9000, pile.result.ra, false, (pile.result.ra / 9000 - 1) * 100};
@@ -183,8 +183,8 @@ TEST(TableChecksTest, CheckColumnsFollowTheRowsOwn) {
     const std::u16string calculatorRow =
         TableRowLine(1, DefaultInput(), Compute(DefaultInput()), PrecisionMode::Units, u'.');
     EXPECT_EQ(TableRowLine(CheckedPile(u"ZH1"), layout),
-              calculatorRow + Runs({5, u"9000", 2, u"不满足 -6.6%", 7, u"7000", 2,
-                                    u"满足 +12.3%", 4, u"<1200mm", 4}));
+              calculatorRow + Runs({5, u"9000", 2, u"不满足 -6.6%", 7, u"7000", 2, u"满足 +12.3%",
+                                    4, u"<1200mm", 4}));
     // A pile without loads in the same book leaves its check cells empty.
     EXPECT_EQ(TableRowLine(CalculatorPile(1, DefaultInput(), Compute(DefaultInput()),
                                           PrecisionMode::Units, u'.'),
@@ -219,8 +219,8 @@ TEST(TableChecksTest, AScheduleMarkWidensItsColumnAndTheMainWindowsDoesNot) {
     const TableLayout layout = WidenedFor({}, wide);
     EXPECT_EQ(layout, (TableLayout{11, false}));
     EXPECT_EQ(WidenedFor(layout, CheckedPile(u"ZH8A")), (TableLayout{11, true}));
-    const BookPile calculator = CalculatorPile(10000, DefaultInput(), Compute(DefaultInput()),
-                                               PrecisionMode::Units, u'.');
+    const BookPile calculator =
+        CalculatorPile(10000, DefaultInput(), Compute(DefaultInput()), PrecisionMode::Units, u'.');
     EXPECT_EQ(WidenedFor({}, calculator), TableLayout{});
 
     const std::u16string row = TableRowLine(wide, layout);

@@ -214,8 +214,8 @@ TEST(TextBlockTest, CommaSeparatorReachesEveryNumber) {
 // The default pile (Ra 8410.31, Rc 7861.84) with Nk 9000 and N 7000 from a
 // schedule, its socket of 1000 mm below a minimum of 1200 mm.
 BookPile CheckedPile(const std::u16string& mark) {
-    BookPile pile = CalculatorPile(1, DefaultInput(), Compute(DefaultInput()),
-                                   PrecisionMode::Units, u'.');
+    BookPile pile =
+        CalculatorPile(1, DefaultInput(), Compute(DefaultInput()), PrecisionMode::Units, u'.');
     pile.mark = mark;
     pile.scheduleMark = true;
     pile.raCheck = LoadCheck{9000, pile.result.ra, false, (pile.result.ra / 9000 - 1) * 100};

@@ -133,8 +133,8 @@ TEST(Design, ProposesTheLowestGradeThatCarriesN) {
 // The proposals keep to the minimum socket however little Nk asks for, and a row
 // without Nk whose own hr is below it is proposed the minimum.
 TEST(Design, NeverProposesLessThanTheMinimumSocket) {
-    const MinSocket general = kDefaultMinSocket;                    // 0.4d and 500 mm
-    const MinSocket hardRock = *ReadMinSocket(u"0.2d,200mm");        // level, complete hard rock
+    const MinSocket general = kDefaultMinSocket;               // 0.4d and 500 mm
+    const MinSocket hardRock = *ReadMinSocket(u"0.2d,200mm");  // level, complete hard rock
     const MinSocket none = *ReadMinSocket(u"0");
     const DepthStep tenthD{DepthStep::Unit::TimesD, 100};
     const DepthStep halfD{DepthStep::Unit::TimesD, 500};
@@ -148,18 +148,18 @@ TEST(Design, NeverProposesLessThanTheMinimumSocket) {
         const char16_t* proposal;  // as the table shows it; empty for none
     };
     const Case cases[] = {
-        {u"1000", u"1d", u"1", general, tenthD, u"0.5d"},         // 500 mm governs
+        {u"1000", u"1d", u"1", general, tenthD, u"0.5d"},  // 500 mm governs
         {u"1000", u"1d", u"1", general, halfD, u"0.5d"},
         {u"1000", u"1d", u"1", general, hundredMm, u"500 mm"},
-        {u"2000", u"1d", u"1", general, tenthD, u"0.4d"},         // 0.4d = 800 mm governs
+        {u"2000", u"1d", u"1", general, tenthD, u"0.4d"},  // 0.4d = 800 mm governs
         {u"2000", u"1d", u"1", general, hundredMm, u"800 mm"},
-        {u"1250", u"1d", u"1", general, tenthD, u"0.4d"},         // 0.4d is exactly 500 mm
-        {u"800", u"1d", u"1", hardRock, tenthD, u"0.3d"},         // 200 mm = 0.25d
-        {u"800", u"1d", u"1", none, tenthD, u"0d"},               // no minimum, as asked
-        {u"1000", u"1d", u"9081.16", general, tenthD, u"1.5d"},   // Nk governs
-        {u"1000", u"300", u"", general, tenthD, u"0.5d"},         // no Nk, hr short
+        {u"1250", u"1d", u"1", general, tenthD, u"0.4d"},        // 0.4d is exactly 500 mm
+        {u"800", u"1d", u"1", hardRock, tenthD, u"0.3d"},        // 200 mm = 0.25d
+        {u"800", u"1d", u"1", none, tenthD, u"0d"},              // no minimum, as asked
+        {u"1000", u"1d", u"9081.16", general, tenthD, u"1.5d"},  // Nk governs
+        {u"1000", u"300", u"", general, tenthD, u"0.5d"},        // no Nk, hr short
         {u"1000", u"300", u"", general, hundredMm, u"500 mm"},
-        {u"1000", u"500", u"", general, tenthD, u""},             // no Nk, hr enough
+        {u"1000", u"500", u"", general, tenthD, u""},  // no Nk, hr enough
         {u"1000", u"0.3d", u"", hardRock, tenthD, u""},
     };
     for (const Case& c : cases) {
@@ -186,8 +186,7 @@ TEST(Design, ChecksTheRowsOwnSocketAgainstTheMinimum) {
     const Case cases[] = {
         {u"1000", u"300", u"0.4d,500mm", false, 500, u"嵌岩深度 300 mm 小于最小嵌岩深度 500 mm"},
         {u"1000", u"0.3d", u"0.4d,500mm", false, 500, u"嵌岩深度 300 mm 小于最小嵌岩深度 500 mm"},
-        {u"1000", u"499.99", u"500mm", false, 500,
-         u"嵌岩深度 499.99 mm 小于最小嵌岩深度 500 mm"},
+        {u"1000", u"499.99", u"500mm", false, 500, u"嵌岩深度 499.99 mm 小于最小嵌岩深度 500 mm"},
         {u"1000", u"500", u"0.4d,500mm", true, 500, u""},
         {u"1250", u"500", u"0.4d,500mm", true, 500, u""},
         {u"1250", u"0.4d", u"0.4d", true, 500, u""},
@@ -211,10 +210,14 @@ TEST(Design, ChecksTheRowsOwnSocketAgainstTheMinimum) {
 
 TEST(Design, ReadsAndWritesMinimumSockets) {
     const std::pair<const char16_t*, const char16_t*> good[] = {
-        {u"0.4d,500mm", u"0.4d,500mm"}, {u"0.4d, 500", u"0.4d,500mm"},
-        {u"500mm,0.4D", u"0.4d,500mm"}, {u"0.4d", u"0.4d"},
-        {u"500mm", u"500mm"},           {u"0.2d，200", u"0.2d,200mm"},
-        {u"0", u"0"},                   {u"0d,0mm", u"0"},
+        {u"0.4d,500mm", u"0.4d,500mm"},
+        {u"0.4d, 500", u"0.4d,500mm"},
+        {u"500mm,0.4D", u"0.4d,500mm"},
+        {u"0.4d", u"0.4d"},
+        {u"500mm", u"500mm"},
+        {u"0.2d，200", u"0.2d,200mm"},
+        {u"0", u"0"},
+        {u"0d,0mm", u"0"},
         {u"1000d,1000000mm", u"1000d,1000000mm"}};
     for (const auto& [text, written] : good) {
         const auto minimum = ReadMinSocket(text);
@@ -222,9 +225,9 @@ TEST(Design, ReadsAndWritesMinimumSockets) {
         EXPECT_EQ(MinSocketText(*minimum), written);
         EXPECT_EQ(ReadMinSocket(MinSocketText(*minimum)), minimum);
     }
-    for (const char16_t* bad : {u"", u",", u"0.4d,", u"0.4d,0.5d", u"500,600", u"0.4d,500mm,1",
-                                u"-0.4d", u"0.4m", u"0,4d", u"1001d", u"1000001mm", u"0.0001d",
-                                u"d", u"0.4d 500mm", u"1,5d", u"500,0.4d"}) {
+    for (const char16_t* bad :
+         {u"", u",", u"0.4d,", u"0.4d,0.5d", u"500,600", u"0.4d,500mm,1", u"-0.4d", u"0.4m",
+          u"0,4d", u"1001d", u"1000001mm", u"0.0001d", u"d", u"0.4d 500mm", u"1,5d", u"500,0.4d"}) {
         EXPECT_FALSE(ReadMinSocket(bad)) << testing::PrintToString(std::u16string(bad));
     }
     EXPECT_EQ(MinSocketText(kDefaultMinSocket), u"0.4d,500mm");

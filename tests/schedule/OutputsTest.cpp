@@ -64,7 +64,8 @@ TEST_F(ScheduleOutputs, ResultsCsvHoldsInputsResultsChecksAndProposals) {
     const std::vector<std::string> expected = {
         "桩号,桩径,嵌岩深度,岩石强度,混凝土,工艺,Nk,N,岩石类别,ζr,Ra(kN),Rc(kN),Ra≥Nk,Ra富余(%),"
         "Rc≥N,Rc富余(%),嵌岩深度警告,建议嵌岩深度,建议混凝土,错误",
-        "A-1,1000,1.5d,25,C30,泥浆护壁,9000,7000,较软岩,0.9250,9081,7862,满足,0.9,满足,12.3,,1.5d,,",
+        "A-1,1000,1.5d,25,C30,泥浆护壁,9000,7000,较软岩,0.9250,9081,7862,满足,0.9,满足,12.3,,1.5d,"
+        ",",
         "ZH2,1000,1.5d,25,C30,泥浆护壁,9500,8000,较软岩,0.9250,9081,7862,不满足,-4.4,不满足,-1.7,,"
         "1.9d,C35,",
         "\"A,3\",800,2d,40,C40,干作业,20000,,较硬岩,1.0800,10857,6720,不满足,-45.7,,,,无可满足深度,"
@@ -188,9 +189,8 @@ TEST_F(ScheduleOutputs, BookKnowsThePilesAlreadyInItAndTalliesTheFailingOnes) {
     log.AppendPiles(piles, u"T");
     EXPECT_EQ(PilesAlreadyInBook(log, piles), 3u);
     schedule.rows[0].Cell(ScheduleColumn::Nk) = u"9001";
-    EXPECT_EQ(PilesAlreadyInBook(
-                  log, ScheduleBookPiles(schedule, ComputeSchedule(schedule, u'.'),
-                                         PrecisionMode::TwoDecimals, u'.')),
+    EXPECT_EQ(PilesAlreadyInBook(log, ScheduleBookPiles(schedule, ComputeSchedule(schedule, u'.'),
+                                                        PrecisionMode::TwoDecimals, u'.')),
               2u)
         << "a changed load makes another pile; the rounding does not";
 }

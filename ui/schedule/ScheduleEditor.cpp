@@ -136,7 +136,7 @@ void ScheduleEditor::DeleteRows(const std::vector<int>& rows) {
 }
 
 ProposedDepths ScheduleEditor::ProposedDepthChanges(const std::vector<int>& rows,
-                                                   bool shorten) const {
+                                                    bool shorten) const {
     constexpr double kSameDepth = 1e-12;  // relative: the same depth written another way
     ProposedDepths proposed;
     for (int row : rows) {

@@ -65,9 +65,7 @@ void ScheduleWindowDeleter::operator()(ScheduleWindow* window) const {
 }
 
 ScheduleWindow::ScheduleWindow(BookLink book, PrecisionMode precision, QWidget* parent)
-    : QMainWindow(parent),
-      book_(std::move(book)),
-      dialogs_(StandardScheduleDialogs()) {
+    : QMainWindow(parent), book_(std::move(book)), dialogs_(StandardScheduleDialogs()) {
     model_ = new ScheduleModel(DecimalSeparator(), this);
     model_->SetPrecision(precision);
     proxy_ = new ScheduleSortProxy(this);
@@ -445,8 +443,9 @@ void ScheduleWindow::TakeProposalsClick() {
         const int count = static_cast<int>(proposed.changes.size());
         QString kept;
         if (proposed.shallowerKept > 0) {
-            kept = QStringLiteral("另有 %1 行的建议深度比现有的浅，未改动"
-                                  "（勾选“也缩短已满足的桩”可一并缩短）。")
+            kept = QStringLiteral(
+                       "另有 %1 行的建议深度比现有的浅，未改动"
+                       "（勾选“也缩短已满足的桩”可一并缩短）。")
                        .arg(proposed.shallowerKept);
         }
         if (count == 0) {
@@ -454,12 +453,12 @@ void ScheduleWindow::TakeProposalsClick() {
                    (kept.isEmpty() ? QString() : QStringLiteral("；") + kept));
             return;
         }
-        const QString question =
-            QStringLiteral("将把%1 %2 行的嵌岩深度改为建议深度（可撤销）。%3")
-                .arg(which)
-                .arg(count)
-                .arg(kept);
-        if (!dialogs_.confirm || !dialogs_.confirm(this, question, QStringLiteral("改为建议深度"))) {
+        const QString question = QStringLiteral("将把%1 %2 行的嵌岩深度改为建议深度（可撤销）。%3")
+                                     .arg(which)
+                                     .arg(count)
+                                     .arg(kept);
+        if (!dialogs_.confirm ||
+            !dialogs_.confirm(this, question, QStringLiteral("改为建议深度"))) {
             Report(QStringLiteral("未改动嵌岩深度"));
             return;
         }
@@ -482,14 +481,16 @@ void ScheduleWindow::AppendToBookClick() {
             ShowMessage(MessageKind::Error, QStringLiteral("主窗口已关闭，无法加入计算书"), this);
             return;
         }
-        std::vector<BookPile> piles = ScheduleBookPiles(
-            model_->GetSchedule(), model_->Results(), model_->Precision(), model_->DecimalSeparator());
+        std::vector<BookPile> piles =
+            ScheduleBookPiles(model_->GetSchedule(), model_->Results(), model_->Precision(),
+                              model_->DecimalSeparator());
         const ReportLog* book = book_.book ? book_.book() : nullptr;
         const std::size_t already = book != nullptr ? PilesAlreadyInBook(*book, piles) : 0;
         if (already > 0) {
             const QString question =
-                QStringLiteral("计算书中已有这份桩表的 %1 根桩（桩号、输入和荷载都相同）。"
-                               "再加入一次，这些桩会在计算书中重复出现。仍要加入吗？")
+                QStringLiteral(
+                    "计算书中已有这份桩表的 %1 根桩（桩号、输入和荷载都相同）。"
+                    "再加入一次，这些桩会在计算书中重复出现。仍要加入吗？")
                     .arg(already);
             if (!dialogs_.confirm ||
                 !dialogs_.confirm(this, question, QStringLiteral("仍然加入"))) {

@@ -213,17 +213,15 @@ void ScheduleWindow::BuildToolBar() {
                              QStringLiteral("0.2d,200mm")});
     cbe_minSocket->setMinimumContentsLength(10);
     cbe_minSocket->lineEdit()->setAcceptDrops(false);
-    cbe_minSocket->setToolTip(
-        QStringLiteral("最小嵌岩深度：d 的倍数与毫米数取大者，如 0.4d,500mm；嵌入平整、完整的"
-                       "坚硬岩和较硬岩可用 0.2d,200mm。建议深度不小于它，嵌岩深度小于它的行给出警告"));
+    cbe_minSocket->setToolTip(QStringLiteral(
+        "最小嵌岩深度：d 的倍数与毫米数取大者，如 0.4d,500mm；嵌入平整、完整的"
+        "坚硬岩和较硬岩可用 0.2d,200mm。建议深度不小于它，嵌岩深度小于它的行给出警告"));
     // Applied once typed (Enter or leaving the box) or picked, never half typed: a
     // half-typed "0" would lift every warning for a moment.
-    connect(cbe_minSocket->lineEdit(), &QLineEdit::editingFinished, this,
-            &Window::MinSocketChange);
+    connect(cbe_minSocket->lineEdit(), &QLineEdit::editingFinished, this, &Window::MinSocketChange);
     connect(cbe_minSocket, &QComboBox::textActivated, this, &Window::MinSocketChange);
     connect(cbe_minSocket, &QComboBox::currentTextChanged, this, [this](const QString& text) {
-        SetTextColour(cbe_minSocket,
-                      ReadMinSocket(text.toStdU16String()) ? Qt::black : Qt::red);
+        SetTextColour(cbe_minSocket, ReadMinSocket(text.toStdU16String()) ? Qt::black : Qt::red);
     });
     bar->addWidget(cbe_minSocket);
     bar->addActions({act_showProposals, act_takeProposals});

@@ -31,7 +31,7 @@ QStringList TableMarks(const rokal::ReportLog& log) {
     const rokal::Lines& table = log.Document(ReportDocument::Table);
     for (std::size_t i = 5; i + 4 < table.size(); ++i) {
         marks << QString::fromStdU16String(table[i]).section(QLatin1Char(' '), 0, 0,
-                                                              QString::SectionSkipEmpty);
+                                                             QString::SectionSkipEmpty);
     }
     return marks;
 }
@@ -58,8 +58,9 @@ TEST_F(ScheduleBookTest, AppendsEachComputedRowUnderItsOwnMark) {
     ASSERT_GT(failing, 0);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages.front().kind, rokal::MessageKind::Information);
-    EXPECT_EQ(messages.front().text,
-              QString("已加入计算书 25 根桩，其中 %1 根验算不满足；5 行有错，未加入。").arg(failing));
+    EXPECT_EQ(
+        messages.front().text,
+        QString("已加入计算书 25 根桩，其中 %1 根验算不满足；5 行有错，未加入。").arg(failing));
     EXPECT_EQ(w().Log().PileCount(), 26);
     EXPECT_EQ(w().Log().UnsavedFlags(), 3);
     EXPECT_TRUE(w().cbt_View->isVisible());
@@ -105,7 +106,8 @@ TEST_F(ScheduleBookTest, AppendingTheSameScheduleAgainAsksFirst) {
     confirmations = {true};
     Trigger(s().act_appendToBook);
     ASSERT_EQ(questions.size(), 2);
-    EXPECT_TRUE(questions.back().startsWith("计算书中已有这份桩表的 24 根桩")) << questions.back().toStdString();
+    EXPECT_TRUE(questions.back().startsWith("计算书中已有这份桩表的 24 根桩"))
+        << questions.back().toStdString();
     EXPECT_EQ(w().Log().PileCount(), 50);
 
     // Once the book no longer holds them, nothing is asked.

@@ -1,8 +1,8 @@
 // The proposals: the depth step, showing them, and taking the proposed depths as
 // one step that undo takes back.
 #include <QComboBox>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStatusBar>
 #include <algorithm>
 
@@ -39,7 +39,7 @@ TEST_F(ScheduleDesignTest, ProposalColumnsShowOnRequest) {
     EXPECT_EQ(model().Step(), (rokal::DepthStep{rokal::DepthStep::Unit::TimesD, 500}));
     EXPECT_EQ(Shown(1, depth), "1d");
     TypeStep("100mm");
-    EXPECT_EQ(Shown(1, depth), "1100 mm");  // written into hr as "1100"
+    EXPECT_EQ(Shown(1, depth), "1100 mm");       // written into hr as "1100"
     EXPECT_EQ(Shown(4, depth), "无可满足深度");  // ZH5: Nk above Ra at the table's end
     EXPECT_EQ(model().index(4, depth).data(Qt::ForegroundRole).value<QBrush>().color(),
               QColor(0xD0, 0x00, 0x00));
@@ -76,8 +76,7 @@ TEST_F(ScheduleDesignTest, NothingSelectedDeepensTheFailingRowsAfterAsking) {
         before << Shown(row, ScheduleColumn::Hr);
         const auto& depth = model().Design(row).depth;
         const rokal::RowResult& result = model().Result(row);
-        if (!NeedsDeeperSocket(result) || !depth ||
-            depth->kind != DepthProposal::Kind::Depth) {
+        if (!NeedsDeeperSocket(result) || !depth || depth->kind != DepthProposal::Kind::Depth) {
             continue;
         }
         if (depth->hrOverD > result.pile->hrOverD) {
@@ -94,8 +93,9 @@ TEST_F(ScheduleDesignTest, NothingSelectedDeepensTheFailingRowsAfterAsking) {
     QString expected = QString("将把验算不满足或嵌岩不足的 %1 行的嵌岩深度改为建议深度（可撤销）。")
                            .arg(deeper.size());
     if (shallower > 0) {
-        expected += QString("另有 %1 行的建议深度比现有的浅，未改动（勾选“也缩短已满足的桩”可一并缩短）。")
-                        .arg(shallower);
+        expected +=
+            QString("另有 %1 行的建议深度比现有的浅，未改动（勾选“也缩短已满足的桩”可一并缩短）。")
+                .arg(shallower);
     }
     EXPECT_EQ(questions.front(), expected);
     EXPECT_EQ(s().UndoStack().count(), 0);
@@ -133,8 +133,7 @@ TEST_F(ScheduleDesignTest, SelectedPassingPilesAreShortenedOnlyWhenAsked) {
         const auto& depth = model().Design(row).depth;
         const rokal::RowResult& result = model().Result(row);
         if (result.Computed() && !NeedsDeeperSocket(result) && depth &&
-            depth->kind == DepthProposal::Kind::Depth &&
-            depth->hrOverD < result.pile->hrOverD) {
+            depth->kind == DepthProposal::Kind::Depth && depth->hrOverD < result.pile->hrOverD) {
             passing = row;
         }
     }
