@@ -210,7 +210,8 @@ void ReportLog::Count(const BookPile& pile, int change) {
 TableLayout ReportLog::LayoutOfPiles() const {
     TableLayout layout;
     if (!markWidths_.empty()) {
-        layout.markWidth = std::max(layout.markWidth, markWidths_.rbegin()->first);
+        layout.markWidth =
+            std::max(layout.markWidth, std::min(markWidths_.rbegin()->first, kWidestMarkColumn));
     }
     layout.checks = checkPiles_ > 0;
     return layout;

@@ -160,7 +160,8 @@ void AddCheckCells(const BookPile& pile, std::vector<Cell>& cells) {
 
 TableLayout WidenedFor(TableLayout layout, const BookPile& pile) {
     if (pile.scheduleMark) {
-        layout.markWidth = std::max(layout.markWidth, DisplayWidth(pile.mark));
+        layout.markWidth =
+            std::max(layout.markWidth, std::min(DisplayWidth(pile.mark), kWidestMarkColumn));
     }
     layout.checks = layout.checks || pile.ShowsChecks();
     return layout;

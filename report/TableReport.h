@@ -26,8 +26,14 @@ struct TableLayout {
     bool operator!=(const TableLayout& other) const { return !(*this == other); }
 };
 
+// The 桩号 column widens up to this many columns; a longer mark (hostile rather
+// than real) shifts the rest of its own row, as any overlong cell does, instead
+// of stretching every row of the book.
+inline constexpr int kWidestMarkColumn = 24;
+
 // The layout that holds the pile too: a schedule's mark wider than the column
-// widens it, and a pile with checks adds the check columns.
+// widens it (up to kWidestMarkColumn), and a pile with checks adds the check
+// columns.
 TableLayout WidenedFor(TableLayout layout, const BookPile& pile);
 
 Lines TableHeaderLines(const TableLayout& layout = {});

@@ -127,9 +127,13 @@ struct PileData {
     std::u16string Capacity(double v) const {
         return CapacityText(v, pile.mode, pile.decimalSeparator);
     }
-    // Columns the first summary table gives the mark: six, or a schedule's wider mark.
+    // Columns the first summary table gives the mark: six, or a schedule's wider mark
+    // up to the table's widest mark column.
     int MarkWidth() const {
-        return pile.scheduleMark ? std::max(kMarkWidth, DisplayWidth(pile.mark)) : kMarkWidth;
+        if (!pile.scheduleMark) {
+            return kMarkWidth;
+        }
+        return std::max(kMarkWidth, std::min(DisplayWidth(pile.mark), kWidestMarkColumn));
     }
     int Widening() const { return MarkWidth() - kMarkWidth; }
 };

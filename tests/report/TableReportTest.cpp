@@ -234,6 +234,14 @@ TEST(TableChecksTest, AScheduleMarkWidensItsColumnAndTheMainWindowsDoesNot) {
          {TableHeaderLines(layout)[0], TableHeaderLines(layout)[2], row}) {
         EXPECT_EQ(DisplayWidth(line), 135);
     }
+
+    // A hostile mark of 300 columns widens the column to 24 and shifts only its own row.
+    BookPile hostile = wide;
+    hostile.mark = std::u16string(300, u'Z');
+    const TableLayout capped = WidenedFor(layout, hostile);
+    EXPECT_EQ(capped, (TableLayout{24, false}));
+    EXPECT_EQ(DisplayWidth(TableRowLine(wide, capped)), 148);
+    EXPECT_EQ(DisplayWidth(TableRowLine(hostile, capped)), 148 + 300 - 24);
 }
 
 }  // namespace
