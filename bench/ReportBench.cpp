@@ -22,6 +22,25 @@ void BM_AppendAndDeleteOnLogOf(benchmark::State& state) {
 }
 BENCHMARK(BM_AppendAndDeleteOnLogOf)->Arg(1)->Arg(100)->Arg(10000);
 
+// A schedule's pile with loads and a mark wider than any before, appended to a log
+// of range(0) main-window piles and deleted again: the whole table is laid out
+// twice, once wider and once back. The only append whose cost grows with the log,
+// and it comes once per width a book reaches.
+void BM_WiderMarkOnLogOf(benchmark::State& state) {
+    ReportLog log;
+    bench::FillLog(log, static_cast<int>(state.range(0)));
+    BookPile wide = CalculatorPile(1, kInput, kResult, PrecisionMode::Units, u'.');
+    wide.mark = u"1-ZH12-东侧";
+    wide.scheduleMark = true;
+    wide.raCheck = LoadCheck{9000, kResult.ra, kResult.ra >= 9000, std::nullopt};
+    for (auto _ : state) {
+        log.AppendPiles({wide}, u"2024/3/5 14:07:09");
+        log.DeleteLastPile();
+    }
+    benchmark::DoNotOptimize(log.PileCount());
+}
+BENCHMARK(BM_WiderMarkOnLogOf)->Arg(100)->Arg(10000)->Unit(benchmark::kMillisecond);
+
 void BM_Append10000ThenDeleteAll(benchmark::State& state) {
     for (auto _ : state) {
         ReportLog log;

@@ -75,7 +75,8 @@ void BM_BothBooks(benchmark::State& state) {
     const std::filesystem::path table = folder / "rokal-schedule-bench-table.txt";
     for (auto _ : state) {
         ReportLog log;
-        AppendScheduleToLog(log, results, PrecisionMode::Units, std::u16string(kTime), u'.');
+        AppendScheduleToLog(log, schedule, results, PrecisionMode::Units, std::u16string(kTime),
+                            u'.');
         WriteBook(text, log, ReportDocument::Text, BookEncoding::Gbk);
         WriteBook(table, log, ReportDocument::Table, BookEncoding::Gbk);
     }

@@ -37,6 +37,7 @@ struct CliRequest {
     BookEncoding bookEncoding = BookEncoding::Gbk;
     std::string timeText;  // empty: the current local time
     DepthStep step = kDefaultDepthStep;
+    MinSocket minSocket = kDefaultMinSocket;
     OptionalOutputs optionalOutputs;
 
     bool WritesFiles() const {

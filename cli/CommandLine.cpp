@@ -26,6 +26,10 @@ const char* const kFooter =
     "  桩号/mark  桩径/d  嵌岩深度/hr  岩石强度/frk  混凝土/grade  工艺/process  Nk  N\n"
     "工艺可写全称或 干作业、泥浆护壁、后注浆、水下；Nk 与 N 单位 kN，可留空。\n"
     "\n"
+    "最小嵌岩深度（--min-socket）：写成 d 的倍数、毫米数，或二者用逗号分开，取大者；\n"
+    "默认 0.4d,500mm，即 0.4d 与 500 mm 取大；嵌入平整、完整的坚硬岩和较硬岩可用 0.2d,200mm。\n"
+    "嵌岩深度小于它的桩只给出警告，不影响退出状态。\n"
+    "\n"
     "退出状态：0 全部计算且验算满足；1 有桩无法计算或验算不满足（原因写到标准错误）；\n"
     "2 命令行、桩表文件或输出文件无法使用。\n";
 
@@ -70,6 +74,7 @@ struct RawOptions {
     std::string separator;
     bool separatorGiven = false;
     std::string step = "0.1d";
+    std::string minSocket = "0.4d,500mm";
     std::string bookEncoding = "gbk";
 };
 
@@ -151,6 +156,13 @@ void ReadRawOptions(const RawOptions& raw, char16_t localeSeparator, CliRequest&
         Unusable("--step 应为 d 的倍数如 0.1d、0.5d，或 mm 数如 100mm");
     }
     request.step = *step;
+    const std::optional<MinSocket> minSocket = ReadMinSocket(Utf8ToUtf16(raw.minSocket));
+    if (!minSocket) {
+        Unusable(
+            "--min-socket 应为 d 的倍数与毫米数，用逗号分开，如 0.4d,500mm、0.2d,200mm、"
+            "0.5d、300mm 或 0");
+    }
+    request.minSocket = *minSocket;
     const std::optional<BookEncoding> encoding = ReadBookEncoding(raw.bookEncoding);
     if (!encoding) {
         Unusable("--book-encoding 应为 gbk 或 utf8");
@@ -217,6 +229,11 @@ std::variant<CliRequest, int> ParseCommandLine(const std::vector<std::string>& a
            "--round", raw.mode,
            "取值精度：2 两位小数、1 一位小数、0 个位取整（默认）、10 十位取整、100 百位取整")
         ->type_name("MODE");
+    app.add_option("--min-socket", raw.minSocket,
+                   "最小嵌岩深度：d 的倍数与毫米数，取大者，如 0.4d,500mm（默认）、"
+                   "0.2d,200mm、0.5d 或 300mm；0 为不限。建议深度不小于它，"
+                   "嵌岩深度小于它的桩给出警告")
+        ->type_name("MIN");
     app.add_option("--decimal-separator", raw.separator,
                    "小数点符号：. 或 ,（默认取自系统区域设置），桩表的所有数值都按它读")
         ->type_name("CHAR");

@@ -52,6 +52,9 @@ void PrintResults(const RowResult& result, const CliRequest& request, std::ostre
     if (result.rcCheck) {
         PrintLine(out, u"Rc>=N", Verdict(t.rcCheck, t.rcMargin));
     }
+    if (result.socketCheck && !result.socketCheck->holds) {
+        PrintLine(out, u"警告", SocketWarningText(*result.socketCheck, request.decimalSeparator));
+    }
     if (result.pile->capped) {
         out << Utf16ToUtf8(u"注：嵌岩深度超过ζr表的上限，按表末深度计算") << '\n';
     }
@@ -60,7 +63,8 @@ void PrintResults(const RowResult& result, const CliRequest& request, std::ostre
 }  // namespace
 
 int RunPile(const CliRequest& request, std::ostream& out, std::ostream& err) {
-    const RowResult result = ComputeRow(RowOf(request), request.decimalSeparator);
+    const RowResult result =
+        ComputeRow(RowOf(request), request.decimalSeparator, request.minSocket);
     if (request.json) {
         out << PileToJson(result, request.mode, request.decimalSeparator);
     } else if (result.Computed()) {

@@ -68,6 +68,11 @@ class FailureReport {
                   << CapacityText(result.rcCheck->capacity, run) << " kN < N "
                   << LoadText(run, i, ScheduleColumn::N) << " kN\n";
         }
+        if (result.socketCheck && !result.socketCheck->holds) {
+            text_ << RowName(run, i) << "警告："
+                  << Utf16ToUtf8(SocketWarningText(*result.socketCheck, run.decimalSeparator))
+                  << '\n';
+        }
         if (text_.tellp() > kBlock) {
             Flush();
         }
@@ -108,13 +113,17 @@ struct RowSinks {
 
 // The bytes of every named output, made before any file is touched. A book of a
 // schedule without one computed pile is not made.
-void PrepareFiles(const CliRequest& request, const ScheduleRun& run, RowSinks& sinks,
+void PrepareFiles(const CliRequest& request, ScheduleRun& run, RowSinks& sinks,
                   std::vector<PendingFile>& files, std::ostream& err) {
     if (sinks.csv) {
         files.push_back({request.resultsCsv, sinks.csv->Finish()});
     }
     if (sinks.json) {
         files.push_back({request.resultsJson, sinks.json->Finish()});
+    }
+    if (sinks.books) {
+        run.log.AppendPiles(std::move(run.bookPiles), run.timeText);
+        run.bookPiles.clear();
     }
     const std::pair<const std::string*, ReportDocument> books[] = {
         {&request.textBook, ReportDocument::Text}, {&request.tableBook, ReportDocument::Table}};
@@ -262,8 +271,8 @@ void ComputeRows(const CliRequest& request, ScheduleRun& run, RowSinks& sinks,
     }
     for (std::size_t i = 0; i < run.schedule.rows.size(); ++i) {
         const ScheduleRow& row = run.schedule.rows[i];
-        RowResult result = ComputeRow(row, run.decimalSeparator);
-        RowDesign design = DesignRow(result, request.step, run.decimalSeparator);
+        RowResult result = ComputeRow(row, run.decimalSeparator, request.minSocket);
+        RowDesign design = DesignRow(result, request.step, run.decimalSeparator, request.minSocket);
         failures.Add(run, i, result);
         tally.Add(result);
         if (sinks.csv) {
@@ -272,8 +281,8 @@ void ComputeRows(const CliRequest& request, ScheduleRun& run, RowSinks& sinks,
         if (sinks.json) {
             sinks.json->Add(row, i, result, &design);
         }
-        if (sinks.books) {
-            AppendRowToLog(run.log, result, run.mode, run.timeText, run.decimalSeparator);
+        if (sinks.books && result.Computed()) {
+            run.bookPiles.push_back(SchedulePile(row, i, result, run.mode, run.decimalSeparator));
         }
         if (sinks.keepResults) {
             run.results.push_back(std::move(result));

@@ -16,8 +16,10 @@ struct ScheduleRun {
     Schedule schedule;
     std::vector<RowResult> results;
     std::vector<RowDesign> designs;
-    // The two calculation-book forms: the computed rows appended in order.
+    // The two calculation-book forms: the computed rows appended in order, all at
+    // once from bookPiles after the last row.
     ReportLog log;
+    std::vector<BookPile> bookPiles;
     PrecisionMode mode = PrecisionMode::Units;
     char16_t decimalSeparator = u'.';
     std::u16string timeText;

@@ -124,6 +124,9 @@ void RowTally::Add(const RowResult& result) {
     } else {
         ++failing;
     }
+    if (result.socketCheck && !result.socketCheck->holds) {
+        ++shortSockets;
+    }
 }
 
 std::u16string CountLine(const RowTally& tally) {
@@ -134,6 +137,9 @@ std::u16string CountLine(const RowTally& tally) {
     }
     if (tally.bad > 0) {
         line += u"，" + Number(tally.bad) + u" 根有错误";
+    }
+    if (tally.shortSockets > 0) {
+        line += u"；" + Number(tally.shortSockets) + u" 根嵌岩深度小于最小嵌岩深度";
     }
     return line;
 }

@@ -89,6 +89,17 @@ PagePlan Pack(const std::vector<Unit>& units, std::size_t header, std::size_t ca
 
 }  // namespace
 
+std::size_t TallestBlock(const Lines& lines, ReportDocument form) {
+    if (form != ReportDocument::Text) {
+        return 0;
+    }
+    std::size_t tallest = 0;
+    for (const Unit& unit : TextUnits(lines)) {
+        tallest = std::max(tallest, unit.count);
+    }
+    return tallest;
+}
+
 PagePlan PaginateBook(const Lines& lines, ReportDocument form, std::size_t linesPerPage) {
     const std::size_t perPage = std::max<std::size_t>(linesPerPage, 1);
     if (form == ReportDocument::Text) {

@@ -33,4 +33,9 @@ using PagePlan = std::vector<PageLines>;
 // An empty book gives one empty page.
 PagePlan PaginateBook(const Lines& lines, ReportDocument form, std::size_t linesPerPage);
 
+// The lines of the text form's longest block, the time line after the last block
+// included (a block with a check section is longer than a page at the usual
+// size); 0 for the table form, whose units are single rows.
+std::size_t TallestBlock(const Lines& lines, ReportDocument form);
+
 }  // namespace rokal

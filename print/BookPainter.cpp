@@ -77,7 +77,8 @@ class PagePainter {
 int PaintBook(QPagedPaintDevice& device, const PrintBook& book) {
     const QSizeF printable = device.pageLayout().paintRect(QPageLayout::Point).size();
     const PaperLines lines(book, printable.width());
-    const PageFrame frame = FramePage(printable, lines.WidestCells());
+    const PageFrame frame = FramePage(printable, lines.WidestCells(),
+                                      static_cast<int>(TallestBlock(book.lines, book.form)));
     const PagePlan plan =
         PaginateBook(book.lines, book.form, static_cast<std::size_t>(frame.linesPerPage));
     const int pageCount = static_cast<int>(plan.size());

@@ -40,7 +40,7 @@ double BaselineIn(double top, double boxHeight, double textSize) {
     return top + (boxHeight - kGlyphHeight * textSize) / 2 + kAscent * textSize;
 }
 
-PageFrame FramePage(QSizeF printable, int widestCells) {
+PageFrame FramePage(QSizeF printable, int widestCells, int tallestUnit) {
     PageFrame frame;
     frame.width = printable.width();
     frame.height = printable.height();
@@ -52,13 +52,16 @@ PageFrame FramePage(QSizeF printable, int widestCells) {
     frame.footerBaseline = BaselineIn(frame.height - runningLine, runningLine, kRunningSize);
     frame.footerRule = frame.height - runningLine - kRuleGap;
 
+    frame.bodyTop = frame.headerRule + kBodyGap;
+    const double bodyHeight = frame.footerRule - kBodyGap - frame.bodyTop;
     const int cells = std::max(widestCells, 1);
     frame.bodySize = std::clamp(2 * frame.width / cells, kSmallestBodySize, kUsualBodySize);
+    if (tallestUnit > 0) {
+        frame.bodySize = std::min(frame.bodySize, bodyHeight / (kLineFactor * tallestUnit));
+    }
     frame.cell = frame.bodySize / 2;
     frame.lineHeight = kLineFactor * frame.bodySize;
     frame.bodyLeft = std::max(0.0, (frame.width - widestCells * frame.cell) / 2);
-    frame.bodyTop = frame.headerRule + kBodyGap;
-    const double bodyHeight = frame.footerRule - kBodyGap - frame.bodyTop;
     frame.linesPerPage = std::max(1, static_cast<int>(std::floor(bodyHeight / frame.lineHeight)));
     return frame;
 }

@@ -43,8 +43,10 @@ int CellsAcross(double width, double size);
 
 // The body's text is as large as lets its widest line (in cells) fit the width,
 // but no larger than the usual size and no smaller than the smallest (the lines
-// are made to fit that, print/PaperLines.h); the body stands centred across.
-PageFrame FramePage(QSizeF printable, int widestCells);
+// are made to fit that, print/PaperLines.h); and, given one, as lets its tallest
+// unit of lines that belong together (a text block with its check section) fit
+// one page. The body stands centred across.
+PageFrame FramePage(QSizeF printable, int widestCells, int tallestUnit = 0);
 
 // Where the baseline of a line of the given text size stands in a line box of the
 // given height that starts at top.

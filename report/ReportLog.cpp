@@ -1,5 +1,6 @@
 #include "report/ReportLog.h"
 
+#include <algorithm>
 #include <iterator>
 #include <utility>
 
@@ -28,63 +29,142 @@ int FlagOf(ReportDocument doc) {
     return doc == ReportDocument::Text ? TextUnsaved : TableUnsaved;
 }
 
-bool FitsPrinted(const PileInput& input, const std::u16string& timeText) {
-    return DisplayWidth(input.dText) <= kPrintedInputWidth &&
-           DisplayWidth(input.hrText) <= kPrintedInputWidth &&
-           DisplayWidth(timeText) <= kPrintedTimeWidth;
+bool FitsPrinted(const BookPile& pile) {
+    return DisplayWidth(pile.input.dText) <= kPrintedInputWidth &&
+           DisplayWidth(pile.input.hrText) <= kPrintedInputWidth;
+}
+
+// The pile as the printed book shows it: d and hr cut to their columns.
+BookPile PrintedPile(BookPile pile) {
+    pile.input.dText = CutToWidth(pile.input.dText, kPrintedInputWidth);
+    pile.input.hrText = CutToWidth(pile.input.hrText, kPrintedInputWidth);
+    return pile;
+}
+
+std::u16string PrintedTime(const std::u16string& timeText) {
+    return CutToWidth(timeText, kPrintedTimeWidth);
 }
 
 }  // namespace
 
 void ReportLog::ResetCounters() {
     pileCount_ = 0;
+    piles_.clear();
+    markWidths_.clear();
+    checkPiles_ = 0;
     unsavedFlags_ = 0;
     NotifyState();
 }
 
 void ReportLog::AppendPile(const PileInput& input, const PileResult& result, PrecisionMode mode,
                            const std::u16string& timeText, char16_t decimalSeparator) {
-    const int n = ++pileCount_;
+    AppendPiles({CalculatorPile(pileCount_ + 1, input, result, mode, decimalSeparator)}, timeText);
+}
+
+void ReportLog::AppendPiles(std::vector<BookPile> piles, const std::u16string& timeText) {
+    if (piles.empty()) {
+        return;
+    }
+    const bool starting = pileCount_ == 0;
+    std::size_t firstRow = piles_.size();
+    Lines textLines;
+    // Where each new pile's block starts among textLines.
+    std::vector<std::size_t> blockStarts;
+    for (BookPile& pile : piles) {
+        Count(pile, 1);
+        Lines block = TextBlockLines(pile, timeText);
+        block.pop_back();  // one time line ends the document, after the last block
+        blockStarts.push_back(textLines.size());
+        textLines.insert(textLines.end(), std::make_move_iterator(block.begin()),
+                         std::make_move_iterator(block.end()));
+        piles_.push_back(std::move(pile));
+    }
+    textLines.push_back(TimeLine(timeText));
+    pileCount_ += static_cast<int>(piles.size());
+    timeText_ = timeText;
+
+    const TableLayout layout = LayoutOfPiles();
     Lines tableLines;
-    if (n == 1) {
-        tableLines = TableHeaderLines();
+    if (starting) {
+        tableStart_ = table_.size();
+        tableLines = TableHeaderLines(layout);
+    } else if (layout != layout_) {
+        // A wider table: every row is laid out again.
+        RemoveTableFrom(tableStart_);
+        tableLines = TableHeaderLines(layout);
+        firstRow = 0;
     } else {
-        // The previous footer and the previous time line give way to the new pile.
-        for (std::size_t i = 0; i < kFooterLineCount && !table_.empty(); ++i) {
+        // The previous footer and the previous time line give way to the new piles.
+        for (std::size_t i = 0; i < kFooterLineCount && table_.size() > tableStart_; ++i) {
             RemoveAt(ReportDocument::Table, table_.size() - 1);
         }
+    }
+    layout_ = layout;
+    if (!starting) {
         CaretToStart(ReportDocument::Table);
         if (!text_.empty()) {
             RemoveAt(ReportDocument::Text, text_.size() - 1);
         }
         CaretToStart(ReportDocument::Text);
     }
-    tableLines.push_back(TableRowLine(n, input, result, mode, decimalSeparator));
-    for (std::u16string& line : TableFooterLines(timeText)) {
-        tableLines.push_back(std::move(line));
-    }
-    Append(ReportDocument::Table, std::move(tableLines));
-    Append(ReportDocument::Text,
-           TextBlockLines(n, input, result, mode, timeText, decimalSeparator));
-    if (!FitsPrinted(input, timeText)) {
-        PileInput printed = input;
-        printed.dText = CutToWidth(input.dText, kPrintedInputWidth);
-        printed.hrText = CutToWidth(input.hrText, kPrintedInputWidth);
-        const std::u16string printedTime = CutToWidth(timeText, kPrintedTimeWidth);
-        Lines printedTable = TableFooterLines(printedTime);
-        printedTable.insert(printedTable.begin(),
-                            TableRowLine(n, printed, result, mode, decimalSeparator));
-        NotePrinted(ReportDocument::Table, printedTable);
-        NotePrinted(ReportDocument::Text,
-                    TextBlockLines(n, printed, result, mode, printedTime, decimalSeparator));
-    }
+    AppendTableRows(std::move(tableLines), firstRow);
+    const std::size_t firstTextLine = text_.size();
+    Append(ReportDocument::Text, std::move(textLines));
+    NotePrintedBlocks(firstTextLine, blockStarts, piles_.size() - blockStarts.size());
     unsavedFlags_ = kBothUnsaved;
     NotifyState();
+}
+
+// Appends lines (the header or nothing), the rows of piles from firstPile on and the
+// footer to the table, and notes how the printed book shows those that are too long.
+void ReportLog::AppendTableRows(Lines lines, std::size_t firstPile) {
+    const std::size_t firstRowLine = table_.size() + lines.size();
+    const std::size_t rows = piles_.size() > firstPile ? piles_.size() - firstPile : 0;
+    lines.reserve(lines.size() + rows + kFooterLineCount);
+    for (std::size_t i = firstPile; i < piles_.size(); ++i) {
+        lines.push_back(TableRowLine(piles_[i], layout_));
+    }
+    for (std::u16string& line : TableFooterLines(timeText_, layout_)) {
+        lines.push_back(std::move(line));
+    }
+    Append(ReportDocument::Table, std::move(lines));
+    for (std::size_t i = firstPile; i < piles_.size() && firstRowLine + i - firstPile < table_.size();
+         ++i) {
+        if (!FitsPrinted(piles_[i])) {
+            NotePrinted(ReportDocument::Table, firstRowLine + i - firstPile,
+                        {TableRowLine(PrintedPile(piles_[i]), layout_)});
+        }
+    }
+    if (table_.size() >= kFooterLineCount) {
+        NotePrinted(ReportDocument::Table, table_.size() - kFooterLineCount,
+                    TableFooterLines(PrintedTime(timeText_), layout_));
+    }
+}
+
+// Notes how the printed book shows the blocks just appended from text line first
+// on (each starting at its offset in starts, for the piles from firstPile on) and
+// the time line after them.
+void ReportLog::NotePrintedBlocks(std::size_t first, const std::vector<std::size_t>& starts,
+                                  std::size_t firstPile) {
+    for (std::size_t k = 0; k < starts.size() && firstPile + k < piles_.size(); ++k) {
+        const BookPile& pile = piles_[firstPile + k];
+        if (!FitsPrinted(pile)) {
+            Lines printed = TextBlockLines(PrintedPile(pile), timeText_);
+            printed.pop_back();
+            NotePrinted(ReportDocument::Text, first + starts[k], printed);
+        }
+    }
+    if (!text_.empty()) {
+        NotePrinted(ReportDocument::Text, text_.size() - 1, {TimeLine(PrintedTime(timeText_))});
+    }
 }
 
 void ReportLog::DeleteLastPile() {
     if (pileCount_ <= 1) {
         pileCount_ = 0;
+        piles_.clear();
+        markWidths_.clear();
+        checkPiles_ = 0;
         CaretToStart(ReportDocument::Table);
         Clear(ReportDocument::Table);
         CaretToStart(ReportDocument::Text);
@@ -94,7 +174,17 @@ void ReportLog::DeleteLastPile() {
         return;
     }
     --pileCount_;
-    if (table_.size() >= kNewestRowFromEnd) {
+    if (!piles_.empty()) {
+        Count(piles_.back(), -1);
+        piles_.pop_back();
+    }
+    const TableLayout layout = LayoutOfPiles();
+    if (layout != layout_) {
+        // The widest mark or the last pile with checks went: the table narrows again.
+        layout_ = layout;
+        RemoveTableFrom(tableStart_);
+        AppendTableRows(TableHeaderLines(layout_), 0);
+    } else if (table_.size() >= kNewestRowFromEnd) {
         RemoveAt(ReportDocument::Table, table_.size() - kNewestRowFromEnd);
     }
     CaretToStart(ReportDocument::Table);
@@ -102,6 +192,41 @@ void ReportLog::DeleteLastPile() {
     // Both documents changed since they were last written.
     unsavedFlags_ = kBothUnsaved;
     NotifyState();
+}
+
+void ReportLog::Count(const BookPile& pile, int change) {
+    if (pile.scheduleMark) {
+        int& count = markWidths_[DisplayWidth(pile.mark)];
+        count += change;
+        if (count <= 0) {
+            markWidths_.erase(DisplayWidth(pile.mark));
+        }
+    }
+    if (pile.ShowsChecks()) {
+        checkPiles_ += change;
+    }
+}
+
+TableLayout ReportLog::LayoutOfPiles() const {
+    TableLayout layout;
+    if (!markWidths_.empty()) {
+        layout.markWidth =
+            std::max(layout.markWidth, std::min(markWidths_.rbegin()->first, kWidestMarkColumn));
+    }
+    layout.checks = checkPiles_ > 0;
+    return layout;
+}
+
+// Removes the table's lines from first on: all at once when that is the whole
+// table, else one by one from the end.
+void ReportLog::RemoveTableFrom(std::size_t first) {
+    if (first == 0) {
+        Clear(ReportDocument::Table);
+        return;
+    }
+    while (table_.size() > first) {
+        RemoveAt(ReportDocument::Table, table_.size() - 1);
+    }
 }
 
 // Removes the lines above the time line up to the closing rule of the previous block;
@@ -146,12 +271,11 @@ const std::map<std::size_t, std::u16string>& ReportLog::PrintedLines(ReportDocum
     return doc == ReportDocument::Text ? printedText_ : printedTable_;
 }
 
-// printed: the last lines of doc as printed; those that differ are noted.
-void ReportLog::NotePrinted(ReportDocument doc, const Lines& printed) {
+// printed: the lines of doc from first on as printed; those that differ are noted.
+void ReportLog::NotePrinted(ReportDocument doc, std::size_t first, const Lines& printed) {
     const Lines& lines = Document(doc);
     auto& noted = Printed(doc);
-    const std::size_t first = lines.size() - printed.size();
-    for (std::size_t k = 0; k < printed.size(); ++k) {
+    for (std::size_t k = 0; k < printed.size() && first + k < lines.size(); ++k) {
         if (printed[k] != lines[first + k]) {
             noted[first + k] = printed[k];
         }

@@ -3,7 +3,9 @@
 #include <cstddef>
 #include <map>
 #include <string>
+#include <vector>
 
+#include "report/BookPile.h"
 #include "report/TableReport.h"
 
 namespace rokal {
@@ -36,8 +38,13 @@ class ReportLog {
     // Window creation: counters to 0 (the documents are left as they are).
     void ResetCounters();
 
+    // Appends the main window's pile as the next "ZH n".
     void AppendPile(const PileInput& input, const PileResult& result, PrecisionMode mode,
                     const std::u16string& timeText, char16_t decimalSeparator);
+    // Appends the piles in order, each under its own mark, with one time. When a
+    // pile needs a wider table (a wider mark, or the check columns) the whole table
+    // is laid out again once, so that every row of the book stays aligned.
+    void AppendPiles(std::vector<BookPile> piles, const std::u16string& timeText);
     // Removes the newest pile from both documents and marks both unsaved; with one
     // pile or none it empties the log and clears the flags.
     void DeleteLastPile();
@@ -59,6 +66,8 @@ class ReportLog {
     // a line of the text form, with that text cut to fit ("…"). Which form goes on
     // paper is the printed book's choice.
     const std::map<std::size_t, std::u16string>& PrintedLines(ReportDocument doc) const;
+    // The piles of the book, oldest first.
+    const std::vector<BookPile>& Piles() const { return piles_; }
 
   private:
     Lines& Doc(ReportDocument doc);
@@ -66,11 +75,26 @@ class ReportLog {
     void Append(ReportDocument doc, Lines lines);
     void RemoveAt(ReportDocument doc, std::size_t index);
     void RemoveNewestBlock();
-    void NotePrinted(ReportDocument doc, const Lines& printed);
+    void NotePrinted(ReportDocument doc, std::size_t first, const Lines& printed);
+    void AppendTableRows(Lines lines, std::size_t firstPile);
+    void NotePrintedBlocks(std::size_t first, const std::vector<std::size_t>& starts,
+                           std::size_t firstPile);
+    void Count(const BookPile& pile, int change);
+    TableLayout LayoutOfPiles() const;
+    void RemoveTableFrom(std::size_t first);
     void Clear(ReportDocument doc);
     void CaretToStart(ReportDocument doc);
     void NotifyState();
 
+    std::vector<BookPile> piles_;
+    // How many schedule marks of each display width the book holds, and how many
+    // piles show checks: the table's layout follows from them.
+    std::map<int, int> markWidths_;
+    int checkPiles_ = 0;
+    TableLayout layout_;
+    // Where the table's header stands, and the time of the newest append.
+    std::size_t tableStart_ = 0;
+    std::u16string timeText_;
     Lines table_;
     Lines text_;
     std::map<std::size_t, std::u16string> printedTable_;

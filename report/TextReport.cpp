@@ -1,5 +1,6 @@
 #include "report/TextReport.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "engine/RockClass.h"
@@ -32,8 +33,12 @@ enum class Value {
     PsiC,
     Fc,
     Rc,
+    MarkRule,
+    MarkHeading1,
+    MarkHeading2,
     SummaryRow1,
     SummaryRow2,
+    CheckSection,
     TimeLine,
 };
 
@@ -51,6 +56,9 @@ struct BlockLine {
 };
 
 const char16_t kSmallRule[] = u"      ---------------------------------------";
+constexpr int kMarkWidth = 6;
+constexpr int kLabelWidth = 35;
+constexpr int kValueWidth = 10;
 
 // Labels end at column 35 (33 for the rock class, 19 for the process) so that the
 // values, padded to 10 (12, 26), end at column 45. The three labels with a Greek
@@ -93,100 +101,176 @@ const BlockLine kBlock[] = {
     {u"      桩身混凝土强度设计值fc:      ", Value::Fc, 10, u" MPa"},
     {u"      桩身正截面受压承载力设计值Rc:", Value::Rc, 10, u" kN"},
     {u"5.基桩主要数据汇总"},
-    {kSmallRule},
-    {u"      基    桩  桩身截面  桩身直径  嵌岩深度 "},
-    {u"      编    号  类    型    d(mm)    hr(mm)  "},
-    {kSmallRule},
+    {u"", Value::MarkRule},
+    {u"      ", Value::MarkHeading1},
+    {u"      ", Value::MarkHeading2},
+    {u"", Value::MarkRule},
     {u"", Value::SummaryRow1},
-    {kSmallRule},
+    {u"", Value::MarkRule},
     {u"      岩石强度  桩承载力  桩混凝土  桩身强度 "},
     {u"      frk(MPa)   Ra(kN)   强度等级   Rc(kN)  "},
     {kSmallRule},
     {u"", Value::SummaryRow2},
     {kSmallRule},
+    {u"", Value::CheckSection},
     {u"=================================================="},
     {u"", Value::TimeLine},
 };
 
 struct PileData {
-    int n;
-    const PileInput& input;
-    const PileResult& result;
-    PrecisionMode mode;
+    const BookPile& pile;
     const std::u16string& timeText;
-    char16_t separator;
 
     std::u16string Fixed(double v, int p, int decimals) const {
-        return FormatFixed(v, p, decimals, separator);
+        return FormatFixed(v, p, decimals, pile.decimalSeparator);
     }
-    std::u16string Capacity(double v) const { return CapacityText(v, mode, separator); }
+    std::u16string Capacity(double v) const {
+        return CapacityText(v, pile.mode, pile.decimalSeparator);
+    }
+    // Columns the first summary table gives the mark: six, or a schedule's wider mark
+    // up to the table's widest mark column.
+    int MarkWidth() const {
+        if (!pile.scheduleMark) {
+            return kMarkWidth;
+        }
+        return std::max(kMarkWidth, std::min(DisplayWidth(pile.mark), kWidestMarkColumn));
+    }
+    int Widening() const { return MarkWidth() - kMarkWidth; }
 };
 
 // Eight spaces, then the pile number, the section type, d and hr, each under its heading.
-std::u16string SummaryRow1(const PileData& pile) {
-    return Spaces(6) + Spaces(2) + PadRight(PileNumberText(pile.n), kFill, 6) + Spaces(2) +
+std::u16string SummaryRow1(const PileData& data) {
+    const BookPile& pile = data.pile;
+    return Spaces(6) + Spaces(2) + PadRight(pile.mark, kFill, data.MarkWidth()) + Spaces(2) +
            PadCentre(SectionTypeText(), kFill, 8) + Spaces(2) +
            PadCentre(pile.input.dText, kFill, 8) + Spaces(2) +
            PadCentre(pile.input.hrText, kFill, 8) + Spaces(1);
 }
 
 // frk, Ra, the grade and Rc centred under their headings; Ra and Rc follow the mode.
-std::u16string SummaryRow2(const PileData& pile) {
-    return Spaces(6) + PadCentre(pile.Fixed(pile.result.frk, 6, 2), kFill, 8) + Spaces(2) +
-           PadCentre(pile.Capacity(pile.result.ra), kFill, 8) + Spaces(2) +
+std::u16string SummaryRow2(const PileData& data) {
+    const BookPile& pile = data.pile;
+    return Spaces(6) + PadCentre(data.Fixed(pile.result.frk, 6, 2), kFill, 8) + Spaces(2) +
+           PadCentre(data.Capacity(pile.result.ra), kFill, 8) + Spaces(2) +
            PadCentre(ConcreteGradeText(pile.input.grade), kFill, 8) + Spaces(2) +
-           PadCentre(pile.Capacity(pile.result.rc), kFill, 8) + Spaces(1);
+           PadCentre(data.Capacity(pile.result.rc), kFill, 8) + Spaces(1);
 }
 
-std::u16string ValueText(Value value, const PileData& pile) {
-    const PileResult& r = pile.result;
+// The headings of the first summary table, its mark column as wide as the mark.
+std::u16string MarkHeading(const PileData& data, const char16_t* mark, const char16_t* rest) {
+    return PadCentre(mark, kFill, 8 + data.Widening()) + rest;
+}
+
+std::u16string ValueText(Value value, const PileData& data) {
+    const PileResult& r = data.pile.result;
+    const PileInput& input = data.pile.input;
     switch (value) {
         case Value::None:
+        case Value::CheckSection:
             return u"";
         case Value::PileNumber:
-            return PileNumberText(pile.n);
+            return data.pile.mark;
         case Value::DText:
-            return pile.input.dText;
+            return input.dText;
         case Value::HrText:
-            return pile.input.hrText;
+            return input.hrText;
         case Value::Grade:
-            return ConcreteGradeText(pile.input.grade);
+            return ConcreteGradeText(input.grade);
         case Value::Frk:
-            return pile.Fixed(r.frk, 6, 2);
+            return data.Fixed(r.frk, 6, 2);
         case Value::ProcessText:
-            return ConstructionProcessText(pile.input.process);
+            return ConstructionProcessText(input.process);
         case Value::Ap:
-            return pile.Fixed(r.ap, 6, 2);
+            return data.Fixed(r.ap, 6, 2);
         case Value::Mu:
-            return pile.Fixed(r.mu, 6, 2);
+            return data.Fixed(r.mu, 6, 2);
         case Value::RockClassName:
             return RockClassName(r.rockClass);
         case Value::HrOverD:
-            return pile.Fixed(r.hrOverD, 6, 2);
+            return data.Fixed(r.hrOverD, 6, 2);
         case Value::HrOverDUsed:
-            return pile.Fixed(r.hrOverDUsed, 6, 2);
+            return data.Fixed(r.hrOverDUsed, 6, 2);
         case Value::ZetaR:
-            return pile.Fixed(r.zetaR, 5, 4);
+            return data.Fixed(r.zetaR, 5, 4);
         case Value::Qrk:
-            return pile.Fixed(r.qrk, 10, 2);
+            return data.Fixed(r.qrk, 10, 2);
         case Value::Quk:
-            return pile.Fixed(r.quk, 10, 2);
+            return data.Fixed(r.quk, 10, 2);
         case Value::Ra:
-            return pile.Fixed(r.ra, 10, 2);
+            return data.Fixed(r.ra, 10, 2);
         case Value::PsiC:
-            return pile.Fixed(r.psiC, 3, 2);
+            return data.Fixed(r.psiC, 3, 2);
         case Value::Fc:
-            return pile.Fixed(r.fc, 6, 2);
+            return data.Fixed(r.fc, 6, 2);
         case Value::Rc:
-            return pile.Fixed(r.rc, 10, 2);
+            return data.Fixed(r.rc, 10, 2);
+        case Value::MarkRule:
+            return kSmallRule + std::u16string(static_cast<std::size_t>(data.Widening()), u'-');
+        case Value::MarkHeading1:
+            return MarkHeading(data, u"基    桩", u"  桩身截面  桩身直径  嵌岩深度 ");
+        case Value::MarkHeading2:
+            return MarkHeading(data, u"编    号", u"  类    型    d(mm)    hr(mm)  ");
         case Value::SummaryRow1:
-            return SummaryRow1(pile);
+            return SummaryRow1(data);
         case Value::SummaryRow2:
-            return SummaryRow2(pile);
+            return SummaryRow2(data);
         case Value::TimeLine:
-            return TimeLine(pile.timeText);
+            return TimeLine(data.timeText);
     }
     return u"";
+}
+
+// A line of the check section: the label, then the value padded left so that
+// it ends where the values of the block above end, then the rest.
+std::u16string CheckLine(const std::u16string& label, const std::u16string& value,
+                         const std::u16string& rest) {
+    return PadRight(label, kFill, kLabelWidth) + PadLeft(value, kFill, kValueWidth) + rest;
+}
+
+// The number of a part of the check section: "  6.1 ", "  6.2 ", ...
+std::u16string PartNumber(int part) {
+    return u"  6." + std::u16string(1, static_cast<char16_t>(u'0' + part)) + u" ";
+}
+
+void AddLoadCheck(Lines& lines, int part, const LoadCheck& check, const PileData& data,
+                  const char16_t* loadLabel, const char16_t* capacityLabel,
+                  const char16_t* checkLabel) {
+    const BookPile& pile = data.pile;
+    const std::u16string margin = MarginText(check, pile.decimalSeparator);
+    lines.push_back(CheckLine(PartNumber(part) + loadLabel,
+                              LoadText(check.load, pile.mode, pile.decimalSeparator), u" kN"));
+    lines.push_back(CheckLine(capacityLabel, data.Capacity(check.capacity), u" kN"));
+    lines.push_back(CheckLine(checkLabel, check.holds ? u"满足" : u"不满足",
+                              margin.empty() ? u"" : u"  富余 " + margin));
+}
+
+// After the summary, for a pile with loads or a socket below the minimum: each
+// load against its capacity in the book's rounding, the verdicts and margins
+// decided on the unrounded values, and the socket warning.
+Lines CheckSectionLines(const PileData& data) {
+    const BookPile& pile = data.pile;
+    if (!pile.ShowsChecks()) {
+        return {};
+    }
+    Lines lines = {u"6.验算(以未取整的数值比较)"};
+    int part = 0;
+    if (pile.raCheck) {
+        AddLoadCheck(lines, ++part, *pile.raCheck, data, u"竖向力Nk:",
+                     u"      单桩竖向承载力特征值Ra:", u"      Ra≥Nk:");
+    }
+    if (pile.rcCheck) {
+        AddLoadCheck(lines, ++part, *pile.rcCheck, data, u"轴向压力N:",
+                     u"      桩身正截面受压承载力设计值Rc:", u"      Rc≥N:");
+    }
+    if (pile.SocketShort()) {
+        const char16_t separator = pile.decimalSeparator;
+        lines.push_back(CheckLine(PartNumber(++part) + u"桩身嵌岩深度hr:",
+                                  MillimetreText(pile.socketCheck->hr, separator), u" mm"));
+        lines.push_back(CheckLine(u"      最小嵌岩深度:",
+                                  MillimetreText(pile.socketCheck->minimum, separator), u" mm"));
+        lines.push_back(u"      警告: 嵌岩深度小于最小嵌岩深度");
+    }
+    return lines;
 }
 
 bool IsPresent(const BlockLine& line, const PileResult& result) {
@@ -200,24 +284,32 @@ std::u16string UnitText(const BlockLine& line, const PileResult& result) {
     return line.unit;
 }
 
-std::u16string MakeLine(const BlockLine& line, const PileData& pile) {
-    return line.label + PadLeft(ValueText(line.value, pile), kFill, line.width) +
-           UnitText(line, pile.result);
+std::u16string MakeLine(const BlockLine& line, const PileData& data) {
+    return line.label + PadLeft(ValueText(line.value, data), kFill, line.width) +
+           UnitText(line, data.pile.result);
 }
 
 }  // namespace
 
-Lines TextBlockLines(int n, const PileInput& input, const PileResult& result, PrecisionMode mode,
-                     const std::u16string& timeText, char16_t decimalSeparator) {
-    const PileData pile{n, input, result, mode, timeText, decimalSeparator};
+Lines TextBlockLines(const BookPile& pile, const std::u16string& timeText) {
+    const PileData data{pile, timeText};
     Lines lines;
     lines.reserve(std::size(kBlock));
     for (const BlockLine& line : kBlock) {
-        if (IsPresent(line, result)) {
-            lines.push_back(MakeLine(line, pile));
+        if (line.value == Value::CheckSection) {
+            Lines checks = CheckSectionLines(data);
+            lines.insert(lines.end(), std::make_move_iterator(checks.begin()),
+                         std::make_move_iterator(checks.end()));
+        } else if (IsPresent(line, pile.result)) {
+            lines.push_back(MakeLine(line, data));
         }
     }
     return lines;
+}
+
+Lines TextBlockLines(int n, const PileInput& input, const PileResult& result, PrecisionMode mode,
+                     const std::u16string& timeText, char16_t decimalSeparator) {
+    return TextBlockLines(CalculatorPile(n, input, result, mode, decimalSeparator), timeText);
 }
 
 }  // namespace rokal

@@ -1,10 +1,12 @@
 #include "schedule/Design.h"
 
+#include <algorithm>
 #include <cmath>
 #include <variant>
 
 #include "engine/NumberReading.h"
 #include "engine/RockClass.h"
+#include "schedule/ExactDecimal.h"
 
 namespace rokal {
 namespace {
@@ -19,64 +21,6 @@ constexpr double kMaxSteps = 1e15;
 // Keeps k x step in thousandths an integer that a double holds exactly (2^53).
 constexpr double kMaxThousandths = 9007199254740992.0;
 constexpr double kSoftRockLimit = 15;  // MPa; the table runs to hr/d = 8 up to here
-
-bool IsSpace(char16_t c) {
-    return c == u' ' || c == u'\t' || c == u'\u3000';
-}
-
-// "12.5" as 12500 thousandths; nullopt for more than three decimals or no digits.
-std::optional<std::int64_t> ReadThousandths(std::u16string_view text) {
-    std::int64_t whole = 0;
-    std::int64_t fraction = 0;
-    int decimals = -1;
-    int digits = 0;
-    for (char16_t c : text) {
-        if (c == u'.' && decimals < 0) {
-            decimals = 0;
-        } else if (c >= u'0' && c <= u'9' && decimals < 3 && whole < 1000000000) {
-            ++digits;
-            if (decimals < 0) {
-                whole = whole * 10 + (c - u'0');
-            } else {
-                fraction = fraction * 10 + (c - u'0');
-                ++decimals;
-            }
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (digits == 0) {
-        return std::nullopt;
-    }
-    for (int i = decimals < 0 ? 0 : decimals; i < 3; ++i) {
-        fraction *= 10;
-    }
-    return whole * kThousand + fraction;
-}
-
-bool EndsWith(const std::u16string& text, std::u16string_view suffix) {
-    return text.size() >= suffix.size() &&
-           std::u16string_view(text).substr(text.size() - suffix.size()) == suffix;
-}
-
-// value / 1000 as an exact decimal without trailing zeros.
-std::u16string DecimalText(std::int64_t thousandths, char16_t separator) {
-    const std::string whole = std::to_string(thousandths / kThousand);
-    std::u16string text(whole.begin(), whole.end());
-    std::int64_t fraction = thousandths % kThousand;
-    if (fraction == 0) {
-        return text;
-    }
-    std::u16string digits;
-    for (int i = 0; i < 3; ++i) {
-        digits.insert(digits.begin(), static_cast<char16_t>(u'0' + fraction % 10));
-        fraction /= 10;
-    }
-    while (digits.back() == u'0') {
-        digits.pop_back();
-    }
-    return text + separator + digits;
-}
 
 // Ra of the row's pile with hr written as text, as ComputePile gives it; -1 when
 // the engine refuses the text.
@@ -109,7 +53,7 @@ struct DepthSearch {
     char16_t separator;
 
     std::u16string Text(std::int64_t k) const {
-        const std::u16string number = DecimalText(k * step.thousandths, separator);
+        const std::u16string number = ThousandthsText(k * step.thousandths, separator);
         return step.unit == DepthStep::Unit::TimesD ? number + u'd' : number;
     }
     // Ra as ComputePile gives it for Text(k).
@@ -118,9 +62,29 @@ struct DepthSearch {
     // (k x thousandths) / 1000 correctly rounded, exactly what this division gives
     // while the numerator is below 2^53, and the engine multiplies it by d for a
     // multiple of d.
-    double QuickRa(std::int64_t k) const {
+    double QuickRa(std::int64_t k) const { return RaAtDepth(row, Hr(k)); }
+    // hr in mm as the engine reads Text(k).
+    double Hr(std::int64_t k) const {
         const double value = static_cast<double>(k * step.thousandths) / kThousand;
-        return RaAtDepth(row, step.unit == DepthStep::Unit::TimesD ? value * row.pile->d : value);
+        return step.unit == DepthStep::Unit::TimesD ? value * row.pile->d : value;
+    }
+    // The first step whose depth reaches the minimum socket, or -1 when there are
+    // too many steps to it.
+    std::int64_t FirstStepReachingMinimum(MinSocket minimum) const {
+        const double depth = MinSocketDepth(minimum, row.pile->d);
+        const double guess = std::ceil(depth / Hr(1));
+        if (!(guess <= kMaxSteps) ||
+            (guess + 1) * static_cast<double>(step.thousandths) > kMaxThousandths) {
+            return -1;
+        }
+        auto k = static_cast<std::int64_t>(guess);
+        while (k > 0 && ReachesMinSocket(Hr(k - 1), depth)) {
+            --k;
+        }
+        while (!ReachesMinSocket(Hr(k), depth)) {
+            ++k;
+        }
+        return k;
     }
     double HrOverD(std::int64_t k) const {
         const double factor = static_cast<double>(k * step.thousandths) / kThousand;
@@ -154,31 +118,40 @@ std::int64_t FirstStepReaching(double nk, std::int64_t last, RaOf ra) {
     return hi;
 }
 
-std::optional<DepthProposal> ProposeDepth(const DepthSearch& search, double nk) {
+// The first step in [0, last] whose Ra reaches nk, given that Ra(last) does. The
+// search runs on the quick Ra; the engine itself confirms the answer through the
+// texts, and decides alone should the two ever differ.
+std::int64_t StepReaching(const DepthSearch& search, double nk, std::int64_t last) {
+    std::int64_t k = FirstStepReaching(nk, last, [&](std::int64_t i) { return search.QuickRa(i); });
+    if (search.Ra(k) < nk || (k > 0 && search.Ra(k - 1) >= nk)) {
+        k = FirstStepReaching(nk, last, [&](std::int64_t i) { return search.Ra(i); });
+    }
+    return k;
+}
+
+// The smallest depth in whole steps that reaches the minimum socket and, when
+// there is one, Nk.
+std::optional<DepthProposal> ProposeDepth(const DepthSearch& search, std::optional<double> nk,
+                                          MinSocket minimum) {
     const std::int64_t last = search.StepsToEnd();
-    if (last < 0) {
+    std::int64_t k = search.FirstStepReachingMinimum(minimum);
+    if (last < 0 || k < 0) {
         return std::nullopt;
     }
     DepthProposal proposal;
-    const double deepest = search.Ra(last);
-    if (deepest < nk) {
-        proposal.kind = DepthProposal::Kind::NoDepthSuffices;
-        proposal.hrOverD = SocketTableEnd(search.row.pile->frk);
-        proposal.ra = deepest;
-        return proposal;
-    }
-    // The search runs on the quick Ra; the engine itself confirms the answer
-    // through the texts, and decides alone should the two ever differ.
-    const auto slow = [&](std::int64_t k) { return search.Ra(k); };
-    std::int64_t k = FirstStepReaching(nk, last, [&](std::int64_t i) { return search.QuickRa(i); });
-    double ra = search.Ra(k);
-    if (ra < nk || (k > 0 && search.Ra(k - 1) >= nk)) {
-        k = FirstStepReaching(nk, last, slow);
-        ra = search.Ra(k);
+    if (nk) {
+        const double deepest = search.Ra(last);
+        if (deepest < *nk) {
+            proposal.kind = DepthProposal::Kind::NoDepthSuffices;
+            proposal.hrOverD = SocketTableEnd(search.row.pile->frk);
+            proposal.ra = deepest;
+            return proposal;
+        }
+        k = std::max(k, StepReaching(search, *nk, last));
     }
     proposal.hrText = search.Text(k);
     proposal.hrOverD = search.HrOverD(k);
-    proposal.ra = ra;
+    proposal.ra = search.Ra(k);
     return proposal;
 }
 
@@ -211,12 +184,7 @@ GradeProposal ProposeGrade(const RowResult& row, double n, char16_t separator) {
 }  // namespace
 
 std::optional<DepthStep> ReadDepthStep(std::u16string_view text) {
-    std::u16string compact;
-    for (char16_t c : text) {
-        if (!IsSpace(c)) {
-            compact += c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-        }
-    }
+    std::u16string compact = CompactLower(text);
     DepthStep step;
     std::int64_t limit = kMaxStepMillimetres;
     if (EndsWith(compact, u"d")) {
@@ -237,7 +205,7 @@ std::optional<DepthStep> ReadDepthStep(std::u16string_view text) {
 }
 
 std::u16string DepthStepText(DepthStep step) {
-    return DecimalText(step.thousandths, u'.') +
+    return ThousandthsText(step.thousandths, u'.') +
            (step.unit == DepthStep::Unit::TimesD ? u"d" : u"mm");
 }
 
@@ -249,13 +217,14 @@ double RaAtDepthRatio(const RowResult& row, double hrOverD) {
     return RaAtDepth(row, hrOverD * row.pile->d);
 }
 
-RowDesign DesignRow(const RowResult& row, DepthStep step, char16_t decimalSeparator) {
+RowDesign DesignRow(const RowResult& row, DepthStep step, char16_t decimalSeparator,
+                    MinSocket minimum) {
     RowDesign design;
     if (!row.Computed()) {
         return design;
     }
-    if (row.nk) {
-        design.depth = ProposeDepth(DepthSearch{row, step, decimalSeparator}, *row.nk);
+    if (row.nk || !CheckSocket(*row.pile, minimum).holds) {
+        design.depth = ProposeDepth(DepthSearch{row, step, decimalSeparator}, row.nk, minimum);
     }
     if (row.n && row.pile->rc < *row.n) {
         design.grade = ProposeGrade(row, *row.n, decimalSeparator);
@@ -264,7 +233,10 @@ RowDesign DesignRow(const RowResult& row, DepthStep step, char16_t decimalSepara
 }
 
 std::u16string DepthProposalText(const DepthProposal& proposal) {
-    return proposal.kind == DepthProposal::Kind::Depth ? proposal.hrText : u"无可满足深度";
+    if (proposal.kind == DepthProposal::Kind::NoDepthSuffices) {
+        return u"无可满足深度";
+    }
+    return EndsWith(proposal.hrText, u"d") ? proposal.hrText : proposal.hrText + u" mm";
 }
 
 std::u16string GradeProposalText(const GradeProposal& proposal) {

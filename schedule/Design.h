@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/PileInput.h"
+#include "schedule/MinSocket.h"
 #include "schedule/RowCompute.h"
 
 namespace rokal {
@@ -65,18 +66,22 @@ struct GradeProposal {
 
 // A proposal shown beside a row; the row itself stays as it is.
 struct RowDesign {
-    // For a computed row with Nk: the smallest depth, in whole steps, whose Ra
-    // reaches Nk, computed with ComputePile on the proposed hr text itself. Unset
-    // also when the step is too fine for the pile (over 10^15 steps to the
-    // table's end, as for a step of 1 mm on an absurdly wide pile).
+    // For a computed row with Nk: the smallest depth, in whole steps, that reaches
+    // the minimum socket and whose Ra reaches Nk, computed with ComputePile on the
+    // proposed hr text itself. For a row without Nk whose own hr is below the
+    // minimum: the smallest depth that reaches it. Unset also when the step is too
+    // fine for the pile (over 10^15 steps to the table's end or to the minimum, as
+    // for a step of 1 mm on an absurdly wide pile).
     std::optional<DepthProposal> depth;
     // For a computed row whose N is above its Rc.
     std::optional<GradeProposal> grade;
 };
 
-RowDesign DesignRow(const RowResult& row, DepthStep step, char16_t decimalSeparator);
+RowDesign DesignRow(const RowResult& row, DepthStep step, char16_t decimalSeparator,
+                    MinSocket minimum = kDefaultMinSocket);
 
-// The proposal as a table shows it: the hr text, or "无可满足深度".
+// The proposal as a table shows it: the hr text, with its unit when it is in mm
+// ("2.3d", "2300 mm"), or "无可满足深度".
 std::u16string DepthProposalText(const DepthProposal& proposal);
 // "C35", or "无可满足等级".
 std::u16string GradeProposalText(const GradeProposal& proposal);

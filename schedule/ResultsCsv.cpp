@@ -15,9 +15,9 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr int kMarginDigits = 15;
 constexpr int kMarginDecimals = 1;
 
-const std::array<const char16_t*, 11> kResultHeaders = {
-    u"岩石类别", u"ζr",        u"Ra(kN)",       u"Rc(kN)",     u"Ra≥Nk", u"Ra富余(%)",
-    u"Rc≥N",     u"Rc富余(%)", u"建议嵌岩深度", u"建议混凝土", u"错误"};
+const std::array<const char16_t*, 12> kResultHeaders = {
+    u"岩石类别", u"ζr",        u"Ra(kN)",       u"Rc(kN)",       u"Ra≥Nk",      u"Ra富余(%)",
+    u"Rc≥N",     u"Rc富余(%)", u"嵌岩深度警告", u"建议嵌岩深度", u"建议混凝土", u"错误"};
 
 void CheckTexts(const std::optional<LoadCheck>& check, char16_t separator, std::u16string& verdict,
                 std::u16string& margin) {
@@ -54,6 +54,9 @@ RowResultTexts FormatRowResult(const RowResult& result, const RowDesign& design,
     texts.rc = std::move(values.rc);
     CheckTexts(result.raCheck, decimalSeparator, texts.raCheck, texts.raMargin);
     CheckTexts(result.rcCheck, decimalSeparator, texts.rcCheck, texts.rcMargin);
+    if (result.socketCheck) {
+        texts.socketWarning = SocketWarningText(*result.socketCheck, decimalSeparator);
+    }
     if (design.depth) {
         texts.depthProposal = DepthProposalText(*design.depth);
     }
@@ -84,7 +87,7 @@ void ResultsCsvWriter::Add(const ScheduleRow& row, std::size_t index, const RowR
     fields_[static_cast<std::size_t>(ScheduleColumn::Mark)] = RowMark(row, index);
     for (std::u16string* value :
          {&t.rockClass, &t.zetaR, &t.ra, &t.rc, &t.raCheck, &t.raMargin, &t.rcCheck, &t.rcMargin,
-          &t.depthProposal, &t.gradeProposal, &t.errors}) {
+          &t.socketWarning, &t.depthProposal, &t.gradeProposal, &t.errors}) {
         fields_.push_back(std::move(*value));
     }
     AppendLine();

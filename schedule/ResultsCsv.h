@@ -22,6 +22,7 @@ struct RowResultTexts {
     std::u16string raMargin;  // "12.5" (percent)
     std::u16string rcCheck;
     std::u16string rcMargin;
+    std::u16string socketWarning;  // "嵌岩深度 400 mm 小于最小嵌岩深度 500 mm"
     std::u16string depthProposal;  // "2.3d", "无可满足深度"
     std::u16string gradeProposal;  // "C35", "无可满足等级"
     std::u16string errors;  // "桩径：桩身直径数据有错；..." for a row with bad cells
@@ -55,7 +56,7 @@ class ResultsCsvWriter {
 
 // The results as a CSV file in UTF-8 with a byte-order mark: the schedule's input
 // columns (marks filled in), then 岩石类别, ζr, Ra(kN), Rc(kN), Ra≥Nk, Ra富余(%),
-// Rc≥N, Rc富余(%), 建议嵌岩深度, 建议混凝土, 错误. results and designs hold
+// Rc≥N, Rc富余(%), 嵌岩深度警告, 建议嵌岩深度, 建议混凝土, 错误. results and designs hold
 // one entry per row. A text that a spreadsheet would run as a formula is written
 // with a leading apostrophe (schedule/SpreadsheetText.h).
 std::string ResultsToCsv(const Schedule& schedule, const std::vector<RowResult>& results,

@@ -25,11 +25,21 @@ ordered_json CheckJson(const LoadCheck& check) {
     return json;
 }
 
+ordered_json SocketJson(const SocketCheck& check, char16_t separator) {
+    ordered_json json;
+    json["hr"] = check.hr;
+    json["minimum"] = check.minimum;
+    json["holds"] = check.holds;
+    json["warning"] = check.holds ? nullptr : ordered_json(U8(SocketWarningText(check, separator)));
+    return json;
+}
+
 ordered_json DepthJson(const DepthProposal& depth) {
     ordered_json json;
     const bool found = depth.kind == DepthProposal::Kind::Depth;
     json["found"] = found;
     json["text"] = U8(DepthProposalText(depth));
+    json["hrText"] = found ? ordered_json(U8(depth.hrText)) : nullptr;
     json["hrOverD"] = depth.hrOverD;
     json["ra"] = depth.ra;
     return json;
@@ -81,6 +91,7 @@ void AddResults(ordered_json& json, const RowResult& result, const RowDesign* de
     json["text"] = {{"zetaR", U8(texts.zetaR)}, {"ra", U8(texts.ra)}, {"rc", U8(texts.rc)}};
     json["raCheck"] = result.raCheck ? CheckJson(*result.raCheck) : nullptr;
     json["rcCheck"] = result.rcCheck ? CheckJson(*result.rcCheck) : nullptr;
+    json["socketCheck"] = result.socketCheck ? SocketJson(*result.socketCheck, separator) : nullptr;
     if (design != nullptr) {
         json["depthProposal"] = design->depth ? DepthJson(*design->depth) : nullptr;
         json["gradeProposal"] = design->grade ? GradeJson(*design->grade) : nullptr;

@@ -253,7 +253,7 @@ std::u16string CellErrorText(const CellError& error) {
     return error.column ? ScheduleColumnName(*error.column) + u"：" + error.message : error.message;
 }
 
-RowResult ComputeRow(const ScheduleRow& row, char16_t decimalSeparator) {
+RowResult ComputeRow(const ScheduleRow& row, char16_t decimalSeparator, MinSocket minimum) {
     RowResult result;
     std::vector<CellError> cellErrors;
     if (!row.surplus.empty()) {
@@ -281,15 +281,17 @@ RowResult ComputeRow(const ScheduleRow& row, char16_t decimalSeparator) {
         if (result.n) {
             result.rcCheck = Check(*result.n, result.pile->rc);
         }
+        result.socketCheck = CheckSocket(*result.pile, minimum);
     }
     return result;
 }
 
-std::vector<RowResult> ComputeSchedule(const Schedule& schedule, char16_t decimalSeparator) {
+std::vector<RowResult> ComputeSchedule(const Schedule& schedule, char16_t decimalSeparator,
+                                       MinSocket minimum) {
     std::vector<RowResult> results;
     results.reserve(schedule.rows.size());
     for (const ScheduleRow& row : schedule.rows) {
-        results.push_back(ComputeRow(row, decimalSeparator));
+        results.push_back(ComputeRow(row, decimalSeparator, minimum));
     }
     return results;
 }

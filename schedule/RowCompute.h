@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/Checks.h"
 #include "engine/PileInput.h"
 #include "engine/PileResult.h"
+#include "schedule/MinSocket.h"
 #include "schedule/Schedule.h"
 
 namespace rokal {
@@ -23,16 +25,6 @@ struct CellError {
 // of the whole row.
 std::u16string CellErrorText(const CellError& error);
 
-// A required load against a capacity, both in kN, compared unrounded.
-struct LoadCheck {
-    double load = 0;
-    double capacity = 0;
-    bool holds = false;  // capacity >= load
-    // (capacity / load - 1) x 100: how far the capacity exceeds the load, negative
-    // when it falls short; nullopt for a load of 0.
-    std::optional<double> marginPercent;
-};
-
 // "满足" when the check holds, "不满足" when it does not.
 const std::u16string& CheckVerdictText(bool holds);
 
@@ -47,6 +39,9 @@ struct RowResult {
     std::optional<double> n;           // kN, when the row has a load N
     std::optional<LoadCheck> raCheck;  // Ra >= Nk, when computed and Nk given
     std::optional<LoadCheck> rcCheck;  // Rc >= N, when computed and N given
+    // The row's own hr against the minimum socket, when computed. One that does
+    // not hold is a warning: it leaves Passes() as it is.
+    std::optional<SocketCheck> socketCheck;
 
     bool Computed() const { return pile.has_value(); }
     // Computed, and every given check holds.
@@ -56,14 +51,16 @@ struct RowResult {
 // Reads the row's cells and computes the pile with ComputePile, as the main window
 // does, but reads every number strictly by schedule/DecimalText.h with the one
 // decimal separator given (the main window reads d and frk with "." and ignores
-// what follows the "d" of hr). The input it keeps holds the texts as the engine
-// reads them: d and frk with ".", spaces at either end dropped. A row with surplus
-// fields is not computed. Never throws: a number beyond a double's range is an
-// error of the cell it comes from. Takes a few microseconds, so a window can
-// recompute a row after every edit.
-RowResult ComputeRow(const ScheduleRow& row, char16_t decimalSeparator);
+// what follows the "d" of hr), and checks its hr against the minimum socket. The
+// input it keeps holds the texts as the engine reads them: d and frk with ".",
+// spaces at either end dropped. A row with surplus fields is not computed. Never
+// throws: a number beyond a double's range is an error of the cell it comes from.
+// Takes a few microseconds, so a window can recompute a row after every edit.
+RowResult ComputeRow(const ScheduleRow& row, char16_t decimalSeparator,
+                     MinSocket minimum = kDefaultMinSocket);
 
 // ComputeRow for every row, in order.
-std::vector<RowResult> ComputeSchedule(const Schedule& schedule, char16_t decimalSeparator);
+std::vector<RowResult> ComputeSchedule(const Schedule& schedule, char16_t decimalSeparator,
+                                       MinSocket minimum = kDefaultMinSocket);
 
 }  // namespace rokal

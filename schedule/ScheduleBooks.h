@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -8,19 +9,37 @@
 #include "report/ReportFile.h"
 #include "report/ReportLog.h"
 #include "schedule/RowCompute.h"
+#include "schedule/Schedule.h"
 
 namespace rokal {
 
-// Appends the row to the log with ReportLog::AppendPile when it was computed, as
-// the main window's "计算" does; returns whether it was.
-bool AppendRowToLog(ReportLog& log, const RowResult& result, PrecisionMode mode,
-                    const std::u16string& timeText, char16_t decimalSeparator);
+// The book's pile of computed row index: under its own mark (an empty one is "ZH"
+// and the row's number, as the results name it), with its loads, checks and
+// socket check.
+BookPile SchedulePile(const ScheduleRow& row, std::size_t index, const RowResult& result,
+                      PrecisionMode mode, char16_t decimalSeparator);
 
-// Appends every computed row, in order, to the log with ReportLog::AppendPile, as
-// if each pile had been computed in the main window one after another. Rows with
-// errors are left out. Returns how many were appended.
-int AppendScheduleToLog(ReportLog& log, const std::vector<RowResult>& results, PrecisionMode mode,
+// The book's piles of every computed row, in schedule order; rows with errors are
+// left out, and the marks of the others stay their own.
+std::vector<BookPile> ScheduleBookPiles(const Schedule& schedule,
+                                        const std::vector<RowResult>& results, PrecisionMode mode,
+                                        char16_t decimalSeparator);
+
+// Appends ScheduleBookPiles to the log in one step; returns how many were appended.
+int AppendScheduleToLog(ReportLog& log, const Schedule& schedule,
+                        const std::vector<RowResult>& results, PrecisionMode mode,
                         const std::u16string& timeText, char16_t decimalSeparator);
+
+// How many of the piles the log already holds from a schedule: the same mark,
+// inputs and loads. Appending them again would list them twice.
+std::size_t PilesAlreadyInBook(const ReportLog& log, const std::vector<BookPile>& piles);
+
+// How many of the piles fail a load check, and how many have a socket below the minimum.
+struct BookPileTally {
+    std::size_t failing = 0;
+    std::size_t shortSockets = 0;
+};
+BookPileTally TallyBookPiles(const std::vector<BookPile>& piles);
 
 enum class BookEncoding { Gbk, Utf8 };
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "cli/CommandLine.h"
@@ -344,6 +346,128 @@ TEST(ScheduleCommand, WritesNoBookWhenNoPileWasComputed) {
     const Outcome run = ScheduleCommand(request);
     EXPECT_EQ(run.status, kExitRowFailed);
     EXPECT_FALSE(std::filesystem::exists(folder / "表格.txt"));
+}
+
+// The lines of a UTF-8 book file.
+std::vector<std::string> BookLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(bytes.substr(start, end - start));
+    }
+    lines.push_back(bytes.substr(start));
+    return lines;
+}
+
+// What follows a label on a book line, spaces trimmed: "满足  富余 +0.9%".
+std::string ValueAfter(const std::string& line, const std::string& label) {
+    std::string value = line.substr(line.find(label) + label.size());
+    value.erase(0, value.find_first_not_of(' '));
+    return value;
+}
+
+std::string Printf(const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// The books of a schedule with a bad row keep every pile's own mark, and each
+// pile's check section and check columns say what --json says of the same pile.
+TEST(ScheduleCommand, BooksKeepEveryMarkAndCheckAsTheJsonDoes) {
+    TempFolder folder;
+    WriteBytes(folder / "piles.csv",
+               "桩号,桩径,嵌岩深度,岩石强度,混凝土,工艺,Nk,N\n"
+               "ZH8A,1000,1.5d,25,C30,泥浆护壁,9000,8000\n"
+               "ZH8B,abc,1.5d,25,C30,泥浆护壁,9000,7000\n"
+               ",800,2d,12,C30,干作业,0,\n"
+               "1-ZH12-东侧,1200,300,35,C35,水下,14000,\n"
+               "ZH9,1000,1.5d,25,C30,泥浆护壁,,\n");
+    CliRequest request;
+    request.file = (folder / "piles.csv").u8string();
+    request.resultsJson = (folder / "results.json").u8string();
+    request.textBook = (folder / "text.txt").u8string();
+    request.tableBook = (folder / "table.txt").u8string();
+    request.bookEncoding = BookEncoding::Utf8;
+    request.timeText = "T";
+    const Outcome run = ScheduleCommand(request);
+    EXPECT_EQ(run.status, kExitRowFailed);
+    EXPECT_EQ(run.out,
+              "桩表共 5 根桩：2 根计算完成且验算满足，2 根验算不满足，1 根有错误；"
+              "1 根嵌岩深度小于最小嵌岩深度\n");
+
+    const nlohmann::json json = nlohmann::json::parse(ReadBytes(folder / "results.json"));
+    const std::vector<std::string> text = BookLines(ReadBytes(folder / "text.txt"));
+    const std::vector<std::string> table = BookLines(ReadBytes(folder / "table.txt"));
+    std::vector<std::string> marks;
+    for (const nlohmann::json& pile : json["piles"]) {
+        if (pile["computed"]) {
+            marks.push_back(pile["mark"]);
+        }
+    }
+    EXPECT_EQ(marks, (std::vector<std::string>{"ZH8A", "ZH3", "1-ZH12-东侧", "ZH9"}));
+    ASSERT_EQ(table.size(), 5 + marks.size() + 4);
+
+    for (std::size_t p = 0; p < marks.size(); ++p) {
+        const nlohmann::json& pile =
+            *std::find_if(json["piles"].begin(), json["piles"].end(),
+                          [&](const nlohmann::json& each) { return each["mark"] == marks[p]; });
+        SCOPED_TRACE(marks[p]);
+        const auto title = std::find(text.begin(), text.end(), "1.基桩编号: " + marks[p]);
+        ASSERT_NE(title, text.end());
+        const auto end = std::find(title, text.end(), std::string(50, '='));
+        const std::vector<std::string> block(title, end);
+        const auto checksAt = std::find(block.begin(), block.end(), "6.验算(以未取整的数值比较)");
+        // What follows a label in the check section.
+        const auto lineWith = [&](const std::string& label) {
+            const auto at = std::find_if(checksAt, block.end(), [&](const std::string& line) {
+                return line.find(label) != std::string::npos;
+            });
+            return at == block.end() ? std::string() : ValueAfter(*at, label);
+        };
+        const std::string& row = table[5 + p];
+        EXPECT_EQ(row.rfind("   " + marks[p] + " ", 0), 0u) << row;
+
+        const std::pair<const char*, const char*> checks[] = {{"raCheck", "Ra"}, {"rcCheck", "Rc"}};
+        for (const auto& [key, capacity] : checks) {
+            const std::string label = key == std::string("raCheck") ? "Ra≥Nk:" : "Rc≥N:";
+            const nlohmann::json& check = pile[key];
+            if (check.is_null()) {
+                EXPECT_EQ(lineWith(label), "");
+                continue;
+            }
+            const std::string verdict = check["verdict"];
+            const std::string margin =
+                check["marginPercent"].is_null()
+                    ? ""
+                    : Printf("%+.1f%%", check["marginPercent"].get<double>());
+            EXPECT_EQ(lineWith(label), margin.empty() ? verdict : verdict + "  富余 " + margin);
+            EXPECT_EQ(lineWith(key == std::string("raCheck") ? "竖向力Nk:" : "轴向压力N:"),
+                      Printf("%.0f", check["load"].get<double>()) + " kN");
+            const std::string capacityText =
+                pile["text"][key == std::string("raCheck") ? "ra" : "rc"];
+            EXPECT_NE(row.find(margin.empty() ? "  " + verdict + " " : verdict + " " + margin),
+                      std::string::npos)
+                << row;
+            EXPECT_EQ(lineWith(key == std::string("raCheck") ? "单桩竖向承载力特征值Ra:"
+                                                             : "桩身正截面受压承载力设计值Rc:"),
+                      capacityText + " kN")
+                << capacity;
+        }
+        const bool socketHolds = pile["socketCheck"]["holds"];
+        EXPECT_EQ(lineWith("警告: ") != "", !socketHolds);
+        if (!socketHolds) {
+            EXPECT_EQ(lineWith("最小嵌岩深度:"),
+                      Printf("%g", pile["socketCheck"]["minimum"].get<double>()) + " mm");
+            EXPECT_NE(
+                row.find("<" + Printf("%g", pile["socketCheck"]["minimum"].get<double>()) + "mm"),
+                std::string::npos);
+        }
+        const bool anyCheck =
+            !pile["raCheck"].is_null() || !pile["rcCheck"].is_null() || !socketHolds;
+        EXPECT_EQ(std::count(block.begin(), block.end(), "6.验算(以未取整的数值比较)"),
+                  anyCheck ? 1 : 0);
+    }
 }
 
 }  // namespace

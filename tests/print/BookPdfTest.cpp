@@ -52,7 +52,8 @@ class BookPdfTest : public ::testing::Test {
 std::vector<Lines> ExpectedPages(const PrintBook& book) {
     const QSizeF printable = BookPageLayout(book.form).paintRect(QPageLayout::Point).size();
     const PaperLines lines(book, printable.width());
-    const PageFrame frame = FramePage(printable, lines.WidestCells());
+    const PageFrame frame = FramePage(printable, lines.WidestCells(),
+                                      static_cast<int>(TallestBlock(book.lines, book.form)));
     const PagePlan plan =
         PaginateBook(book.lines, book.form, static_cast<std::size_t>(frame.linesPerPage));
     std::vector<Lines> pages;

@@ -4,6 +4,7 @@
 #include <QRectF>
 #include <algorithm>
 
+#include "print/BookPagination.h"
 #include "print/ReportColumns.h"
 #include "tests/print/PrintFixture.h"
 
@@ -75,6 +76,39 @@ TEST(FramePageTest, ShrinksTheTextUntilTheWidestLineFitsDownToTheSmallestSize) {
         EXPECT_GE(frame.linesPerPage, 34);
     }
     EXPECT_DOUBLE_EQ(FramePage(printable, 100000).bodySize, kSmallestBodySize);
+}
+
+// A schedule's pile with loads, a capped socket and a socket warning has a block
+// of 59 lines with the time line: the text shrinks so that it still stands on a
+// page of its own, while a book without such piles keeps its usual size.
+TEST(FramePageTest, ABlockWithChecksStillStandsOnOnePage) {
+    PileInput input;
+    input.dText = u"1000";
+    input.hrText = u"10000";
+    input.frkText = u"25";
+    BookPile pile = CalculatorPile(1, input, std::get<PileResult>(ComputePile(input, u'.')),
+                                   PrecisionMode::Units, u'.');
+    pile.mark = u"A-1";
+    pile.scheduleMark = true;
+    pile.raCheck = LoadCheck{9000, pile.result.ra, true, 1.0};
+    pile.rcCheck = LoadCheck{7000, pile.result.rc, true, 1.0};
+    pile.socketCheck = SocketCheck{100, 500, false};
+    ReportLog log;
+    test::FillFixtureLog(log, 2);
+    log.AppendPiles({pile, pile}, test::kFixtureTime);
+    const Lines& lines = log.Document(ReportDocument::Text);
+    ASSERT_EQ(TallestBlock(lines, ReportDocument::Text), 59u);
+    EXPECT_EQ(TallestBlock(lines, ReportDocument::Table), 0u);
+
+    const PageFrame frame = FramePage(Printable(ReportDocument::Text), Widest(lines), 59);
+    EXPECT_LT(frame.bodySize, 10.5);
+    EXPECT_GE(frame.linesPerPage, 59);
+    EXPECT_EQ(PaginateBook(lines, ReportDocument::Text, frame.linesPerPage).size(), 4u);
+    const Lines usual = test::FixtureLines(ReportDocument::Text, 5);
+    EXPECT_DOUBLE_EQ(FramePage(Printable(ReportDocument::Text), Widest(usual),
+                               static_cast<int>(TallestBlock(usual, ReportDocument::Text)))
+                         .bodySize,
+                     10.5);
 }
 
 TEST(FramePageTest, AnEmptyBookOrATinyPageStillHasALine) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "report/TextReport.h"
@@ -332,6 +333,61 @@ TEST_F(ReportLogTest, ViewFollowsAMixOfAppendsAndDeletions) {
         ExpectViewFollows();
     }
     EXPECT_TRUE(view.text.empty());
+}
+
+// A schedule's pile as the book gets it: its own mark, and Nk when given.
+BookPile SchedulePile(const std::u16string& mark, const PileInput& input,
+                      std::optional<double> nk = std::nullopt) {
+    BookPile pile = CalculatorPile(1, input, Compute(input), PrecisionMode::Units, u'.');
+    pile.mark = mark;
+    pile.scheduleMark = true;
+    if (nk) {
+        pile.raCheck = LoadCheck{*nk, pile.result.ra, pile.result.ra >= *nk, std::nullopt};
+    }
+    return pile;
+}
+
+// However the piles arrive, one by one or together, and whatever widens the table
+// on the way, the book is the same: every row laid out for the widest mark and the
+// check columns, and a view kept in step through the listener alone.
+TEST_F(ReportLogTest, TableIsLaidOutForTheWholeBookHoweverThePilesArrive) {
+    const std::vector<BookPile> piles = {
+        SchedulePile(u"A-1", pile), SchedulePile(u"1-ZH12-东侧", other),
+        SchedulePile(u"B", capped, 9000.0), SchedulePile(u"C-2", pile)};
+    ReportLog together;
+    together.AppendPile(pile, Compute(pile), PrecisionMode::Units, kTime1, u'.');
+    together.AppendPiles(piles, kTime2);
+
+    Append(pile, kTime1);
+    for (const BookPile& next : piles) {
+        log.AppendPiles({next}, kTime2);
+        ExpectViewFollows();
+    }
+    EXPECT_EQ(log.PileCount(), 5);
+    for (ReportDocument doc : {ReportDocument::Table, ReportDocument::Text}) {
+        EXPECT_EQ(log.Document(doc), together.Document(doc));
+    }
+    const TableLayout wide{11, true};
+    Lines rows = {
+        TableRowLine(CalculatorPile(1, pile, Compute(pile), PrecisionMode::Units, u'.'), wide)};
+    for (const BookPile& next : piles) {
+        rows.push_back(TableRowLine(next, wide));
+    }
+    EXPECT_EQ(log.Document(ReportDocument::Table),
+              Concat({TableHeaderLines(wide), rows, TableFooterLines(kTime2, wide)}));
+
+    // Deleting the piles that widened it narrows it again, back to the main
+    // window's own table.
+    for (int i = 0; i < 4; ++i) {
+        log.DeleteLastPile();
+        ExpectViewFollows();
+    }
+    EXPECT_EQ(log.Document(ReportDocument::Table),
+              Concat({TableHeaderLines(), Row(1, pile), TableFooterLines(kTime2)}));
+    EXPECT_EQ(log.Document(ReportDocument::Text), Block(1, pile, kTime2));
+    // The next pile of the main window goes on from the count.
+    Append(other, kTime3);
+    EXPECT_EQ(log.Document(ReportDocument::Table)[6], Row(2, other)[0]);
 }
 
 // A listener may act on the log while it is told of a change; a deletion that runs

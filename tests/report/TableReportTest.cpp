@@ -165,5 +165,84 @@ INSTANTIATE_TEST_SUITE_P(
                       ProcessLabelCase{ConstructionProcess::MudWallPostGrout, u"后 注 浆"},
                       ProcessLabelCase{ConstructionProcess::Underwater, u"水下灌注"}));
 
+// The default pile (Ra 8410.31, Rc 7861.84) carrying Nk 9000 and N 7000 in a
+// schedule, its socket of 1000 mm below a minimum of 1200 mm.
+BookPile CheckedPile(const std::u16string& mark) {
+    BookPile pile =
+        CalculatorPile(1, DefaultInput(), Compute(DefaultInput()), PrecisionMode::Units, u'.');
+    pile.mark = mark;
+    pile.scheduleMark = true;
+    pile.raCheck = LoadCheck{9000, pile.result.ra, false, (pile.result.ra / 9000 - 1) * 100};
+    pile.rcCheck = LoadCheck{7000, pile.result.rc, true, (pile.result.rc / 7000 - 1) * 100};
+    pile.socketCheck = SocketCheck{1000, 1200, false};
+    return pile;
+}
+
+TEST(TableChecksTest, CheckColumnsFollowTheRowsOwn) {
+    const TableLayout layout{6, true};
+    const std::u16string calculatorRow =
+        TableRowLine(1, DefaultInput(), Compute(DefaultInput()), PrecisionMode::Units, u'.');
+    EXPECT_EQ(TableRowLine(CheckedPile(u"ZH1"), layout),
+              calculatorRow + Runs({5, u"9000", 2, u"不满足 -6.6%", 7, u"7000", 2, u"满足 +12.3%",
+                                    4, u"<1200mm", 4}));
+    // A pile without loads in the same book leaves its check cells empty.
+    EXPECT_EQ(TableRowLine(CalculatorPile(1, DefaultInput(), Compute(DefaultInput()),
+                                          PrecisionMode::Units, u'.'),
+                           layout),
+              calculatorRow + std::u16string(62, u' '));
+    // A load of 0 has no margin, and the loads follow the rounding without being cut.
+    BookPile zero = CheckedPile(u"ZH1");
+    zero.mode = PrecisionMode::Tens;
+    zero.raCheck = LoadCheck{0, zero.result.ra, true, std::nullopt};
+    zero.rcCheck = LoadCheck{7005, zero.result.rc, true, 12.2};
+    zero.socketCheck->holds = true;
+    const std::u16string row = TableRowLine(zero, layout);
+    EXPECT_EQ(row.substr(row.size() - 58),
+              Runs({8, u"0", 2, u"满足", 15, u"7005", 2, u"满足 +12.2%", 15}));
+
+    const Lines header = TableHeaderLines(layout);
+    const Lines plain = TableHeaderLines();
+    EXPECT_EQ(header[0], std::u16string(89, u'=') + u" 嵌岩桩计算书 " + std::u16string(89, u'='));
+    EXPECT_EQ(header[1], std::u16string(192, u'-'));
+    EXPECT_EQ(header[2], plain[2] + Runs({1, u"竖 向 力", 4, u"承载力验算", 3, u"轴向压力", 3,
+                                          u"桩身强度验算", 3, u"嵌岩深度", 2}));
+    EXPECT_EQ(header[3], plain[3] + Runs({2, u"Nk(kN)", 7, u"Ra≥Nk", 7, u"N(kN)", 7, u"Rc≥N", 7,
+                                          u"不足警告", 2}));
+    EXPECT_EQ(TableFooterLines(u"T", layout)[2], std::u16string(192, u'='));
+}
+
+TEST(TableChecksTest, AScheduleMarkWidensItsColumnAndTheMainWindowsDoesNot) {
+    BookPile wide = CheckedPile(u"1-ZH12-东侧");
+    wide.raCheck.reset();
+    wide.rcCheck.reset();
+    wide.socketCheck.reset();
+    const TableLayout layout = WidenedFor({}, wide);
+    EXPECT_EQ(layout, (TableLayout{11, false}));
+    EXPECT_EQ(WidenedFor(layout, CheckedPile(u"ZH8A")), (TableLayout{11, true}));
+    const BookPile calculator =
+        CalculatorPile(10000, DefaultInput(), Compute(DefaultInput()), PrecisionMode::Units, u'.');
+    EXPECT_EQ(WidenedFor({}, calculator), TableLayout{});
+
+    const std::u16string row = TableRowLine(wide, layout);
+    const std::u16string plain =
+        TableRowLine(1, DefaultInput(), Compute(DefaultInput()), PrecisionMode::Units, u'.');
+    EXPECT_EQ(row, Runs({3, u"1-ZH12-东侧", 2}) + plain.substr(11));
+    EXPECT_EQ(TableHeaderLines(layout)[2].substr(0, 16),
+              Runs({4, u"基    桩", 4, u"桩身截面"}).substr(0, 16));
+    EXPECT_EQ(TableRowLine(calculator, layout).substr(0, 17), Runs({3, u"ZH10000", 7}));
+    for (const std::u16string& line :
+         {TableHeaderLines(layout)[0], TableHeaderLines(layout)[2], row}) {
+        EXPECT_EQ(DisplayWidth(line), 135);
+    }
+
+    // A hostile mark of 300 columns widens the column to 24 and shifts only its own row.
+    BookPile hostile = wide;
+    hostile.mark = std::u16string(300, u'Z');
+    const TableLayout capped = WidenedFor(layout, hostile);
+    EXPECT_EQ(capped, (TableLayout{24, false}));
+    EXPECT_EQ(DisplayWidth(TableRowLine(wide, capped)), 148);
+    EXPECT_EQ(DisplayWidth(TableRowLine(hostile, capped)), 148 + 300 - 24);
+}
+
 }  // namespace
 }  // namespace rokal

@@ -211,5 +211,88 @@ TEST(TextBlockTest, CommaSeparatorReachesEveryNumber) {
     EXPECT_EQ(LineOf(block, 28), u"  4.4 土的总极限侧阻力标准值Qsk(不考虑): 0.00 kN");
 }
 
+// The default pile (Ra 8410.31, Rc 7861.84) with Nk 9000 and N 7000 from a
+// schedule, its socket of 1000 mm below a minimum of 1200 mm.
+BookPile CheckedPile(const std::u16string& mark) {
+    BookPile pile =
+        CalculatorPile(1, DefaultInput(), Compute(DefaultInput()), PrecisionMode::Units, u'.');
+    pile.mark = mark;
+    pile.scheduleMark = true;
+    pile.raCheck = LoadCheck{9000, pile.result.ra, false, (pile.result.ra / 9000 - 1) * 100};
+    pile.rcCheck = LoadCheck{7000, pile.result.rc, true, (pile.result.rc / 7000 - 1) * 100};
+    pile.socketCheck = SocketCheck{1000, 1200, false};
+    return pile;
+}
+
+TEST(TextChecksTest, CheckSectionComesBeforeTheClosingRule) {
+    const Lines block = TextBlockLines(CheckedPile(u"ZH8A"), kTime);
+    const Lines plain = BlockOf(DefaultInput());
+    ASSERT_EQ(block.size(), plain.size() + 10);
+    const Lines section(block.end() - 12, block.end() - 2);
+    EXPECT_EQ(section, (Lines{
+                           u"6.验算(以未取整的数值比较)",
+                           Runs({u"  6.1 竖向力Nk:", 26, u"9000 kN"}),
+                           Runs({u"      单桩竖向承载力特征值Ra:", 12, u"8410 kN"}),
+                           Runs({u"      Ra≥Nk:", 26, u"不满足  富余 -6.6%"}),
+                           Runs({u"  6.2 轴向压力N:", 25, u"7000 kN"}),
+                           Runs({u"      桩身正截面受压承载力设计值Rc:", 6, u"7862 kN"}),
+                           Runs({u"      Rc≥N:", 29, u"满足  富余 +12.3%"}),
+                           Runs({u"  6.3 桩身嵌岩深度hr:", 20, u"1000 mm"}),
+                           Runs({u"      最小嵌岩深度:", 22, u"1200 mm"}),
+                           u"      警告: 嵌岩深度小于最小嵌岩深度",
+                       }));
+    EXPECT_EQ(block[block.size() - 2], std::u16string(50, u'='));
+    EXPECT_EQ(LineOf(block, 2), u"1.基桩编号: ZH8A");
+    // The rest is the block of the same pile without checks.
+    BookPile unchecked = CheckedPile(u"ZH8A");
+    unchecked.raCheck.reset();
+    unchecked.rcCheck.reset();
+    unchecked.socketCheck.reset();
+    Lines rest = block;
+    rest.erase(rest.end() - 12, rest.end() - 2);
+    EXPECT_EQ(rest, TextBlockLines(unchecked, kTime));
+}
+
+TEST(TextChecksTest, SectionHoldsOnlyWhatThePileHas) {
+    BookPile onlyN = CheckedPile(u"ZH1");
+    onlyN.raCheck.reset();
+    onlyN.socketCheck->holds = true;
+    onlyN.mode = PrecisionMode::TwoDecimals;
+    onlyN.rcCheck = LoadCheck{0, onlyN.result.rc, true, std::nullopt};
+    const Lines block = TextBlockLines(onlyN, kTime);
+    EXPECT_EQ(Lines(block.end() - 6, block.end() - 2),
+              (Lines{u"6.验算(以未取整的数值比较)", Runs({u"  6.1 轴向压力N:", 25, u"0.00 kN"}),
+                     Runs({u"      桩身正截面受压承载力设计值Rc:", 3, u"7861.84 kN"}),
+                     Runs({u"      Rc≥N:", 29, u"满足"})}));
+
+    BookPile none = CheckedPile(u"ZH1");
+    none.raCheck.reset();
+    none.rcCheck.reset();
+    none.socketCheck->holds = true;
+    EXPECT_EQ(TextBlockLines(none, kTime), BlockOf(DefaultInput()));
+}
+
+TEST(TextChecksTest, AWideScheduleMarkWidensItsSummaryTable) {
+    BookPile pile = CheckedPile(u"1-ZH12-东侧");
+    pile.raCheck.reset();
+    pile.rcCheck.reset();
+    pile.socketCheck.reset();
+    const Lines block = TextBlockLines(pile, kTime);
+    const std::u16string rule = kSmallRule + u"-----";
+    EXPECT_EQ(LineOf(block, 37), rule);
+    EXPECT_EQ(LineOf(block, 38), Runs({9, u"基    桩", 4, u"桩身截面  桩身直径  嵌岩深度 "}));
+    EXPECT_EQ(LineOf(block, 39), Runs({9, u"编    号", 4, u"类    型    d(mm)    hr(mm)  "}));
+    EXPECT_EQ(LineOf(block, 40), rule);
+    EXPECT_EQ(LineOf(block, 41),
+              Runs({8, u"1-ZH12-东侧", 3, u"圆", 2, u"桩", 5, u"1000", 6, u"1.0d", 3}));
+    EXPECT_EQ(LineOf(block, 42), rule);
+    EXPECT_EQ(LineOf(block, 45), kSmallRule);
+    for (std::size_t line : {37, 38, 40, 41}) {
+        EXPECT_EQ(DisplayWidth(LineOf(block, line)), 50) << line;
+    }
+    // Control characters in a mark never break a line.
+    EXPECT_EQ(BookMarkText(u" A\n1\t "), u"A\uFFFD1\uFFFD");
+}
+
 }  // namespace
 }  // namespace rokal

@@ -34,9 +34,15 @@ std::u16string Text(double v, char16_t separator) {
     return FormatFixed(v, 6, 3, separator);
 }
 
-// The defining property over generated rows: the proposed depth reaches Nk and one
-// step less does not; or no depth reaches Nk, and the table's end gives the
-// largest Ra.
+double HrOf(const PileInput& base, const std::u16string& hrText, char16_t separator) {
+    PileInput input = base;
+    input.hrText = hrText;
+    return std::get<PileResult>(ComputePile(input, separator)).hr;
+}
+
+// The defining property over generated rows: the proposed depth reaches Nk and the
+// minimum socket (0.4d and 500 mm), and one step less misses one of them; or no
+// depth reaches Nk, and the table's end gives the largest Ra.
 TEST(Design, ProposesTheSmallestDepthInWholeStepsThatCarriesNk) {
     std::mt19937 random(20221228);
     std::uniform_real_distribution<double> diameter(400, 3000);
@@ -73,13 +79,15 @@ TEST(Design, ProposesTheSmallestDepthInWholeStepsThatCarriesNk) {
             continue;
         }
         ++found;
+        const double minimum = MinSocketDepth(kDefaultMinSocket, plain.pile->d);
         EXPECT_EQ(RaOf(result.input, depth.hrText, separator), depth.ra);
         EXPECT_GE(depth.ra, *result.nk) << testing::PrintToString(depth.hrText);
-        if (depth.hrOverD > 0) {
-            const std::u16string less = OneStepLess(depth, step, plain.pile->d, separator);
-            EXPECT_LT(RaOf(result.input, less, separator), *result.nk)
-                << testing::PrintToString(less);
-        }
+        EXPECT_TRUE(ReachesMinSocket(HrOf(result.input, depth.hrText, separator), minimum))
+            << testing::PrintToString(depth.hrText);
+        const std::u16string less = OneStepLess(depth, step, plain.pile->d, separator);
+        EXPECT_TRUE(RaOf(result.input, less, separator) < *result.nk ||
+                    !ReachesMinSocket(HrOf(result.input, less, separator), minimum))
+            << testing::PrintToString(less);
     }
     EXPECT_GT(found, 1000);
     EXPECT_GT(none, 100);
@@ -96,6 +104,12 @@ TEST(Design, WritesProposedDepthsAsExactDecimals) {
     EXPECT_EQ(proposal({DepthStep::Unit::Millimetres, 100000}), u"1500");
     EXPECT_EQ(proposal({DepthStep::Unit::Millimetres, 333000}), u"1665");
     EXPECT_EQ(proposal({DepthStep::Unit::Millimetres, 12345}), u"1506,09");
+    // The hr text goes into a cell as it is; the table shows it with its unit.
+    const auto shown = [&](DepthStep step) {
+        return DepthProposalText(*DesignRow(row, step, u',').depth);
+    };
+    EXPECT_EQ(shown({DepthStep::Unit::Millimetres, 12345}), u"1506,09 mm");
+    EXPECT_EQ(shown({DepthStep::Unit::TimesD, 400}), u"1,6d");
 }
 
 TEST(Design, ProposesTheLowestGradeThatCarriesN) {
@@ -115,6 +129,109 @@ TEST(Design, ProposesTheLowestGradeThatCarriesN) {
     EXPECT_EQ(none->kind, GradeProposal::Kind::NoGradeSuffices);
     EXPECT_EQ(GradeProposalText(*none), u"无可满足等级");
     EXPECT_NEAR(none->rc, 15118.91, 0.01);
+}
+
+// The proposals keep to the minimum socket however little Nk asks for, and a row
+// without Nk whose own hr is below it is proposed the minimum.
+TEST(Design, NeverProposesLessThanTheMinimumSocket) {
+    const MinSocket general = kDefaultMinSocket;               // 0.4d and 500 mm
+    const MinSocket hardRock = *ReadMinSocket(u"0.2d,200mm");  // level, complete hard rock
+    const MinSocket none = *ReadMinSocket(u"0");
+    const DepthStep tenthD{DepthStep::Unit::TimesD, 100};
+    const DepthStep halfD{DepthStep::Unit::TimesD, 500};
+    const DepthStep hundredMm{DepthStep::Unit::Millimetres, 100000};
+    struct Case {
+        const char16_t* d;
+        const char16_t* hr;
+        const char16_t* nk;
+        MinSocket minimum;
+        DepthStep step;
+        const char16_t* proposal;  // as the table shows it; empty for none
+    };
+    const Case cases[] = {
+        {u"1000", u"1d", u"1", general, tenthD, u"0.5d"},  // 500 mm governs
+        {u"1000", u"1d", u"1", general, halfD, u"0.5d"},
+        {u"1000", u"1d", u"1", general, hundredMm, u"500 mm"},
+        {u"2000", u"1d", u"1", general, tenthD, u"0.4d"},  // 0.4d = 800 mm governs
+        {u"2000", u"1d", u"1", general, hundredMm, u"800 mm"},
+        {u"1250", u"1d", u"1", general, tenthD, u"0.4d"},        // 0.4d is exactly 500 mm
+        {u"800", u"1d", u"1", hardRock, tenthD, u"0.3d"},        // 200 mm = 0.25d
+        {u"800", u"1d", u"1", none, tenthD, u"0d"},              // no minimum, as asked
+        {u"1000", u"1d", u"9081.16", general, tenthD, u"1.5d"},  // Nk governs
+        {u"1000", u"300", u"", general, tenthD, u"0.5d"},        // no Nk, hr short
+        {u"1000", u"300", u"", general, hundredMm, u"500 mm"},
+        {u"1000", u"500", u"", general, tenthD, u""},  // no Nk, hr enough
+        {u"1000", u"0.3d", u"", hardRock, tenthD, u""},
+    };
+    for (const Case& c : cases) {
+        const RowResult row =
+            ComputeRow(Row(u"", c.d, c.hr, u"25", u"C30", u"泥浆护壁", c.nk), u'.', c.minimum);
+        const RowDesign design = DesignRow(row, c.step, u'.', c.minimum);
+        const std::u16string shown = design.depth ? DepthProposalText(*design.depth) : u"";
+        EXPECT_EQ(shown, c.proposal) << testing::PrintToString(std::u16string(c.d)) << " "
+                                     << testing::PrintToString(std::u16string(c.nk));
+    }
+}
+
+// The row's own hr against the minimum: a warning below it, none from the
+// arithmetic of a depth written as a multiple of d.
+TEST(Design, ChecksTheRowsOwnSocketAgainstTheMinimum) {
+    struct Case {
+        const char16_t* d;
+        const char16_t* hr;
+        const char16_t* minimum;
+        bool holds;
+        double minimumMm;
+        const char16_t* warning;
+    };
+    const Case cases[] = {
+        {u"1000", u"300", u"0.4d,500mm", false, 500, u"嵌岩深度 300 mm 小于最小嵌岩深度 500 mm"},
+        {u"1000", u"0.3d", u"0.4d,500mm", false, 500, u"嵌岩深度 300 mm 小于最小嵌岩深度 500 mm"},
+        {u"1000", u"499.99", u"500mm", false, 500, u"嵌岩深度 499.99 mm 小于最小嵌岩深度 500 mm"},
+        {u"1000", u"500", u"0.4d,500mm", true, 500, u""},
+        {u"1250", u"500", u"0.4d,500mm", true, 500, u""},
+        {u"1250", u"0.4d", u"0.4d", true, 500, u""},
+        {u"3333", u"0.4d", u"0.4d,500mm", true, 1333.2, u""},
+        {u"3333", u"1333", u"0.4d,500mm", false, 1333.2,
+         u"嵌岩深度 1333 mm 小于最小嵌岩深度 1333.2 mm"},
+        {u"800", u"0.3d", u"0.2d,200mm", true, 200, u""},
+        {u"800", u"0d", u"0", true, 0, u""},
+    };
+    for (const Case& c : cases) {
+        const RowResult row = ComputeRow(Row(u"", c.d, c.hr, u"25", u"C30", u"水下"), u'.',
+                                         *ReadMinSocket(c.minimum));
+        ASSERT_TRUE(row.socketCheck);
+        EXPECT_EQ(row.socketCheck->holds, c.holds) << testing::PrintToString(std::u16string(c.hr));
+        EXPECT_DOUBLE_EQ(row.socketCheck->minimum, c.minimumMm);
+        EXPECT_EQ(SocketWarningText(*row.socketCheck, u'.'), c.warning);
+        EXPECT_TRUE(row.Passes()) << "a short socket is a warning, not a failed check";
+    }
+    EXPECT_FALSE(ComputeRow(Row(u"", u"x", u"1d", u"25", u"C30", u"水下"), u'.').socketCheck);
+}
+
+TEST(Design, ReadsAndWritesMinimumSockets) {
+    const std::pair<const char16_t*, const char16_t*> good[] = {
+        {u"0.4d,500mm", u"0.4d,500mm"},
+        {u"0.4d, 500", u"0.4d,500mm"},
+        {u"500mm,0.4D", u"0.4d,500mm"},
+        {u"0.4d", u"0.4d"},
+        {u"500mm", u"500mm"},
+        {u"0.2d，200", u"0.2d,200mm"},
+        {u"0", u"0"},
+        {u"0d,0mm", u"0"},
+        {u"1000d,1000000mm", u"1000d,1000000mm"}};
+    for (const auto& [text, written] : good) {
+        const auto minimum = ReadMinSocket(text);
+        ASSERT_TRUE(minimum) << testing::PrintToString(std::u16string(text));
+        EXPECT_EQ(MinSocketText(*minimum), written);
+        EXPECT_EQ(ReadMinSocket(MinSocketText(*minimum)), minimum);
+    }
+    for (const char16_t* bad :
+         {u"", u",", u"0.4d,", u"0.4d,0.5d", u"500,600", u"0.4d,500mm,1", u"-0.4d", u"0.4m",
+          u"0,4d", u"1001d", u"1000001mm", u"0.0001d", u"d", u"0.4d 500mm", u"1,5d", u"500,0.4d"}) {
+        EXPECT_FALSE(ReadMinSocket(bad)) << testing::PrintToString(std::u16string(bad));
+    }
+    EXPECT_EQ(MinSocketText(kDefaultMinSocket), u"0.4d,500mm");
 }
 
 TEST(Design, ProposesNothingForARowWithErrorsOrWithoutLoads) {

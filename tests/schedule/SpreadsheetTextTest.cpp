@@ -59,7 +59,7 @@ TEST(SpreadsheetText, GuardsTheCellsOfTheResultsCsv) {
     const std::vector<RowDesign> designs(results.size());
     const std::string csv = ResultsToCsv(schedule, results, designs, PrecisionMode::Units, u'.');
     EXPECT_NE(csv.find("\r\n'=1+2,1000,1.5d,25,C30,泥浆护壁,9500,8000,较软岩,0.9250,9081,7862,"
-                       "不满足,-4.4,不满足,-1.7,,,\r\n"),
+                       "不满足,-4.4,不满足,-1.7,,,,\r\n"),
               std::string::npos)
         << csv;
     EXPECT_NE(csv.find("\r\n'@A1,1000,1.5d,25,C30,泥浆护壁,'-cmd,+5,"), std::string::npos) << csv;

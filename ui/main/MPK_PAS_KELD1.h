@@ -123,9 +123,9 @@ class TMPK_FRM_KELD1 : public QWidget {
     void OpenScheduleWindow(const std::filesystem::path& path = {});
     // The schedule window, or nullptr before it was first opened.
     rokal::ScheduleWindow* ScheduleWindowIfAny() const { return schedule_.get(); }
-    // Appends the computed rows to the book in order, as "计算" appends a pile, and
-    // offers "结果"; rows with errors are left out. Returns how many were appended.
-    int AppendSchedule(const std::vector<rokal::RowResult>& rows, rokal::PrecisionMode mode);
+    // Appends a schedule's piles to the book in order, each under its own mark, and
+    // offers "结果" as "计算" does.
+    void AppendSchedule(std::vector<rokal::BookPile> piles);
 
     // The track bar's scale: its integer positions are hundredths of a pixel.
     static constexpr int kFontSizeSteps = 100;

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QMenu>
 
-#include "schedule/ScheduleBooks.h"
 #include "ui/main/MPK_PAS_KELD1.h"
 #include "ui/platform/Locale.h"
 #include "ui/schedule/ScheduleWindow.h"
@@ -39,11 +38,12 @@ void TMPK_FRM_KELD1::BuildScheduleAccess() {
 void TMPK_FRM_KELD1::OpenScheduleWindow(const std::filesystem::path& path) {
     if (!schedule_) {
         const auto mode = static_cast<rokal::PrecisionMode>(popbox_jingdu->currentIndex());
-        schedule_.reset(new rokal::ScheduleWindow(
-            [this](const std::vector<rokal::RowResult>& rows, rokal::PrecisionMode rounding) {
-                return AppendSchedule(rows, rounding);
-            },
-            mode));
+        rokal::ScheduleWindow::BookLink book;
+        book.book = [this] { return &log_; };
+        book.append = [this](std::vector<rokal::BookPile> piles) {
+            AppendSchedule(std::move(piles));
+        };
+        schedule_.reset(new rokal::ScheduleWindow(std::move(book), mode));
         schedule_->GuardClosingOf(this);
         schedule_->PlaceBeside(*this);
     }
@@ -55,15 +55,13 @@ void TMPK_FRM_KELD1::OpenScheduleWindow(const std::filesystem::path& path) {
     schedule_->activateWindow();
 }
 
-int TMPK_FRM_KELD1::AppendSchedule(const std::vector<rokal::RowResult>& rows,
-                                   rokal::PrecisionMode mode) {
-    const int appended = rokal::AppendScheduleToLog(log_, rows, mode, rokal::CalcTimeText(),
-                                                    rokal::DecimalSeparator());
-    if (appended > 0) {
-        // As after "计算": the book can be looked at from here.
-        cbt_View->show();
-        cbt_compute->hide();
-        popbox_jingdu->hide();
+void TMPK_FRM_KELD1::AppendSchedule(std::vector<rokal::BookPile> piles) {
+    if (piles.empty()) {
+        return;
     }
-    return appended;
+    log_.AppendPiles(std::move(piles), rokal::CalcTimeText());
+    // As after "计算": the book can be looked at from here.
+    cbt_View->show();
+    cbt_compute->hide();
+    popbox_jingdu->hide();
 }

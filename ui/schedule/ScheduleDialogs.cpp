@@ -40,6 +40,17 @@ bool ConfirmDeleteRows(QWidget* parent, int rows) {
     return box.clickedButton() == remove;
 }
 
+bool Confirm(QWidget* parent, const QString& question, const QString& proceed) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("桩表计算"), question,
+                    QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(proceed, QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
 // A file to write, ".csv" added to a name typed without an extension (before the
 // dialog asks whether to replace an existing file).
 QString SavePath(QWidget* parent, const QString& caption, const QString& suggested) {
@@ -80,6 +91,7 @@ bool AskDropSurplus(QWidget* parent, const QString& fields) {
 ScheduleDialogs StandardScheduleDialogs() {
     ScheduleDialogs dialogs;
     dialogs.askUnsaved = &AskUnsaved;
+    dialogs.confirm = &Confirm;
     dialogs.askDropSurplus = &AskDropSurplus;
     dialogs.openFile = [](QWidget* parent, const QString& folder) {
         return QFileDialog::getOpenFileUrl(parent, QStringLiteral("打开桩表"),

@@ -26,10 +26,14 @@ struct ScheduleDialogs {
     std::function<QString(QWidget* parent, const QString& suggested)> exportPath;
     // "Delete these rows?" before more than one row goes; true: delete them.
     std::function<bool(QWidget* parent, int rows)> confirmDeleteRows;
+    // A question before a step that changes much: true when the user chose to go on
+    // (the button named `proceed`), false for "取消".
+    std::function<bool(QWidget* parent, const QString& question, const QString& proceed)> confirm;
 };
 
-// The program's own dialogs: a message box with "保存", "不保存" and "取消", one
-// with "删除" and "取消", and file dialogs for CSV files.
+// The program's own dialogs: message boxes with "保存", "不保存" and "取消", with
+// "删除" and "取消", or with a step's name and "取消", and file dialogs for CSV
+// files.
 ScheduleDialogs StandardScheduleDialogs();
 
 }  // namespace rokal

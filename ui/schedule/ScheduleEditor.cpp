@@ -155,21 +155,35 @@ int ScheduleEditor::DropSurplus(const std::vector<int>& rows) {
     return count;
 }
 
-int ScheduleEditor::TakeProposedDepths() {
-    std::vector<CellChange> changes;
-    for (int row = 0; row < model_.RowCount(); ++row) {
+ProposedDepths ScheduleEditor::ProposedDepthChanges(const std::vector<int>& rows,
+                                                    bool shorten) const {
+    constexpr double kSameDepth = 1e-12;  // relative: the same depth written another way
+    ProposedDepths proposed;
+    for (int row : rows) {
+        const RowResult& result = model_.Result(row);
         const auto& depth = model_.Design(row).depth;
-        if (depth && depth->kind == DepthProposal::Kind::Depth &&
-            depth->hrText != model_.Cell(row, ScheduleColumn::Hr)) {
-            changes.push_back({row, ScheduleColumn::Hr, depth->hrText});
+        if (!result.Computed() || !depth || depth->kind != DepthProposal::Kind::Depth ||
+            depth->hrText == model_.Cell(row, ScheduleColumn::Hr)) {
+            continue;
         }
+        const double own = result.pile->hrOverD;
+        if (depth->hrOverD <= own * (1 + kSameDepth) && depth->hrOverD >= own * (1 - kSameDepth)) {
+            continue;
+        }
+        if (depth->hrOverD < own && !shorten) {
+            ++proposed.shallowerKept;
+            continue;
+        }
+        proposed.changes.push_back({row, ScheduleColumn::Hr, depth->hrText});
     }
-    const int count = static_cast<int>(changes.size());
-    if (count > 0) {
+    return proposed;
+}
+
+void ScheduleEditor::TakeProposedDepths(std::vector<CellChange> changes) {
+    if (!changes.empty()) {
         stack_.push(
             new SetCellsCommand(model_, std::move(changes), QStringLiteral("采用建议深度")));
     }
-    return count;
 }
 
 }  // namespace rokal

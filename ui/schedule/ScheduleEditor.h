@@ -12,6 +12,13 @@ class QUndoStack;
 
 namespace rokal {
 
+// The hr cells that taking proposed depths sets, and how many shallower proposals
+// were left alone.
+struct ProposedDepths {
+    std::vector<CellChange> changes;
+    int shallowerKept = 0;
+};
+
 // What a paste did.
 struct PasteOutcome {
     int cellsSet = 0;
@@ -49,9 +56,12 @@ class ScheduleEditor {
     // The rows among these that have such fields.
     std::vector<int> RowsWithSurplus(const std::vector<int>& rows) const;
 
-    // Writes each row's proposed depth into its hr cell, as one step; returns how
-    // many rows changed.
-    int TakeProposedDepths();
+    // The hr cells that taking the proposed depths of the rows would set: a row
+    // whose proposal is deeper than its own hr, or shallower when shorten is set
+    // (else it is counted as kept). A proposal of the same depth changes nothing.
+    ProposedDepths ProposedDepthChanges(const std::vector<int>& rows, bool shorten) const;
+    // Sets those cells as one step, "采用建议深度".
+    void TakeProposedDepths(std::vector<CellChange> changes);
 
   private:
     ScheduleModel& model_;

@@ -20,6 +20,10 @@ const QColor kFails(0xD0, 0x00, 0x00);
 const QColor kAutoMark(0x80, 0x80, 0x80);
 // Kept texts this long show whole as their tooltip.
 constexpr std::size_t kKeptToolTipFrom = 12;
+const QColor kWarning(0xB0, 0x60, 0x00);
+const QColor kWarningBackground(0xFF, 0xEB, 0xC2);
+// After the Ra>=Nk verdict of a row whose socket is below the minimum.
+const QString kWarningSign = QStringLiteral("⚠");
 
 QString Q(const std::u16string& text) {
     return QString::fromStdU16String(text);
@@ -69,7 +73,7 @@ void ScheduleModel::SetSchedule(Schedule schedule) {
     for (ScheduleRow& row : schedule_.rows) {
         FitKeptCells(row);
     }
-    results_ = ComputeSchedule(schedule_, separator_);
+    results_ = ComputeSchedule(schedule_, separator_, minSocket_);
     designs_.assign(schedule_.rows.size(), std::nullopt);
     texts_.assign(schedule_.rows.size(), std::nullopt);
     endResetModel();
@@ -103,7 +107,7 @@ const RowDesign& ScheduleModel::Design(int row) const {
     auto& design = designs_.at(static_cast<std::size_t>(row));
     if (!design) {
         const RowResult& result = Result(row);
-        design = result.Computed() ? DesignRow(result, step_, separator_) : RowDesign{};
+        design = result.Computed() ? DesignRow(result, step_, separator_, minSocket_) : RowDesign{};
     }
     return *design;
 }
@@ -160,6 +164,28 @@ void ScheduleModel::SetStep(DepthStep step) {
     ForgetTexts();
 }
 
+void ScheduleModel::SetMinSocket(MinSocket minimum) {
+    if (minimum == minSocket_) {
+        return;
+    }
+    minSocket_ = minimum;
+    for (RowResult& result : results_) {
+        if (result.pile) {
+            result.socketCheck = CheckSocket(*result.pile, minSocket_);
+        }
+    }
+    designs_.assign(designs_.size(), std::nullopt);
+    texts_.assign(texts_.size(), std::nullopt);
+    if (RowCount() > 0) {
+        emit dataChanged(index(0, 0), index(RowCount() - 1, kTableColumnCount - 1));
+    }
+}
+
+bool ScheduleModel::SocketShort(int row) const {
+    const auto& check = Result(row).socketCheck;
+    return check && !check->holds;
+}
+
 void ScheduleModel::ForgetTexts() {
     texts_.assign(texts_.size(), std::nullopt);
     if (RowCount() > 0) {
@@ -170,7 +196,7 @@ void ScheduleModel::ForgetTexts() {
 
 void ScheduleModel::Recompute(int row) {
     const auto at = static_cast<std::size_t>(row);
-    results_.at(at) = ComputeRow(schedule_.rows.at(at), separator_);
+    results_.at(at) = ComputeRow(schedule_.rows.at(at), separator_, minSocket_);
     designs_.at(at).reset();
     texts_.at(at).reset();
 }
@@ -223,7 +249,7 @@ void ScheduleModel::InsertScheduleRows(int at, std::vector<ScheduleRow> rows) {
     results.reserve(rows.size());
     for (ScheduleRow& row : rows) {
         FitKeptCells(row);
-        results.push_back(ComputeRow(row, separator_));
+        results.push_back(ComputeRow(row, separator_, minSocket_));
     }
     beginInsertRows({}, at, at + count - 1);
     schedule_.rows.insert(schedule_.rows.begin() + at, std::make_move_iterator(rows.begin()),
@@ -303,19 +329,24 @@ std::u16string ScheduleModel::ShownError(int row, ScheduleColumn column) const {
 QVariant ScheduleModel::InputData(int row, ScheduleColumn column, int role) const {
     const std::u16string& text = Cell(row, column);
     const bool autoMark = column == ScheduleColumn::Mark && IsBlankCell(text);
+    // An hr below the minimum socket is a warning, not an error.
+    const bool shortSocket = column == ScheduleColumn::Hr && SocketShort(row);
     switch (role) {
         case Qt::DisplayRole:
             return autoMark ? Q(RowMark(Row(row), static_cast<std::size_t>(row))) : Q(text);
         case Qt::EditRole:
             return Q(text);
         case Qt::ToolTipRole:
-            return Q(ShownError(row, column));
+            return shortSocket ? Q(Texts(row).socketWarning) : Q(ShownError(row, column));
         case Qt::ForegroundRole:
             if (autoMark) {
                 return QBrush(kAutoMark);
             }
             return ShownError(row, column).empty() ? QVariant() : QBrush(kBadCellText);
         case Qt::BackgroundRole:
+            if (shortSocket) {
+                return QBrush(kWarningBackground);
+            }
             return ShownError(row, column).empty() ? QVariant() : QBrush(kBadCellBackground);
         case kSortRole:
             return InputSortKey(row, column);
@@ -327,39 +358,53 @@ QVariant ScheduleModel::InputData(int row, ScheduleColumn column, int role) cons
 }
 
 QVariant ScheduleModel::ResultData(int row, ResultColumn column, int role) const {
-    const RowResult& result = Result(row);
+    // The Ra>=Nk check carries the socket warning: a sign after the verdict.
+    const bool warned = column == ResultColumn::RaCheck && SocketShort(row);
     switch (role) {
-        case Qt::DisplayRole:
-            return Q(ResultText(Texts(row), column));
-        case Qt::ToolTipRole:
-            return Q(Texts(row).errors);
-        case Qt::BackgroundRole:
-            return QBrush(kResultBackground);
-        case Qt::ForegroundRole:
-            switch (column) {
-                case ResultColumn::RaCheck:
-                    return Verdict(result.raCheck);
-                case ResultColumn::RcCheck:
-                    return Verdict(result.rcCheck);
-                case ResultColumn::RaMargin:
-                    return MarginColour(result.raCheck);
-                case ResultColumn::RcMargin:
-                    return MarginColour(result.rcCheck);
-                case ResultColumn::DepthProposal: {
-                    const auto& depth = Design(row).depth;
-                    const bool none = depth && depth->kind == DepthProposal::Kind::NoDepthSuffices;
-                    return none ? QBrush(kFails) : QVariant();
-                }
-                case ResultColumn::GradeProposal: {
-                    const auto& grade = Design(row).grade;
-                    const bool none = grade && grade->kind == GradeProposal::Kind::NoGradeSuffices;
-                    return none ? QBrush(kFails) : QVariant();
-                }
-                default:
-                    return {};
+        case Qt::DisplayRole: {
+            const QString text = Q(ResultText(Texts(row), column));
+            if (!warned) {
+                return text;
             }
+            return text.isEmpty() ? kWarningSign : text + QLatin1Char(' ') + kWarningSign;
+        }
+        case Qt::ToolTipRole:
+            return warned ? Q(Texts(row).socketWarning) : Q(Texts(row).errors);
+        case Qt::BackgroundRole:
+            return QBrush(warned ? kWarningBackground : kResultBackground);
+        case Qt::ForegroundRole:
+            return ResultForeground(row, column);
         case kSortRole:
             return ResultSortKey(row, column);
+        default:
+            return {};
+    }
+}
+
+QVariant ScheduleModel::ResultForeground(int row, ResultColumn column) const {
+    const RowResult& result = Result(row);
+    switch (column) {
+        case ResultColumn::RaCheck:
+            if (!result.raCheck && SocketShort(row)) {
+                return QBrush(kWarning);
+            }
+            return Verdict(result.raCheck);
+        case ResultColumn::RcCheck:
+            return Verdict(result.rcCheck);
+        case ResultColumn::RaMargin:
+            return MarginColour(result.raCheck);
+        case ResultColumn::RcMargin:
+            return MarginColour(result.rcCheck);
+        case ResultColumn::DepthProposal: {
+            const auto& depth = Design(row).depth;
+            const bool none = depth && depth->kind == DepthProposal::Kind::NoDepthSuffices;
+            return none ? QBrush(kFails) : QVariant();
+        }
+        case ResultColumn::GradeProposal: {
+            const auto& grade = Design(row).grade;
+            const bool none = grade && grade->kind == GradeProposal::Kind::NoGradeSuffices;
+            return none ? QBrush(kFails) : QVariant();
+        }
         default:
             return {};
     }

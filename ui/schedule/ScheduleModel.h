@@ -73,6 +73,9 @@ class ScheduleModel : public QAbstractTableModel {
     void SetPrecision(PrecisionMode mode);
     DepthStep Step() const { return step_; }
     void SetStep(DepthStep step);
+    // The minimum socket every row's hr is checked against and the proposals keep to.
+    MinSocket MinimumSocket() const { return minSocket_; }
+    void SetMinSocket(MinSocket minimum);
     char16_t DecimalSeparator() const { return separator_; }
 
     void SetEditHandler(EditHandler handler) { editHandler_ = std::move(handler); }
@@ -105,6 +108,8 @@ class ScheduleModel : public QAbstractTableModel {
     QVariant ResultData(int row, ResultColumn column, int role) const;
     QVariant KeptData(int row, int kept, int role) const;
     void FitKeptCells(ScheduleRow& row) const;
+    QVariant ResultForeground(int row, ResultColumn column) const;
+    bool SocketShort(int row) const;
     QVariant InputSortKey(int row, ScheduleColumn column) const;
     QVariant ResultSortKey(int row, ResultColumn column) const;
 
@@ -114,6 +119,7 @@ class ScheduleModel : public QAbstractTableModel {
     mutable std::vector<std::optional<RowResultTexts>> texts_;
     PrecisionMode precision_ = PrecisionMode::Units;
     DepthStep step_ = kDefaultDepthStep;
+    MinSocket minSocket_ = kDefaultMinSocket;
     char16_t separator_;
     EditHandler editHandler_;
 };

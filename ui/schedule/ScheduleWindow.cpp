@@ -16,6 +16,7 @@
 
 #include "schedule/CellText.h"
 #include "schedule/Design.h"
+#include "schedule/ScheduleBooks.h"
 #include "ui/platform/Locale.h"
 #include "ui/schedule/CapacityChart.h"
 #include "ui/schedule/ControlCharacterWords.h"
@@ -63,10 +64,8 @@ void ScheduleWindowDeleter::operator()(ScheduleWindow* window) const {
     delete window;
 }
 
-ScheduleWindow::ScheduleWindow(BookAppender appendToBook, PrecisionMode precision, QWidget* parent)
-    : QMainWindow(parent),
-      appendToBook_(std::move(appendToBook)),
-      dialogs_(StandardScheduleDialogs()) {
+ScheduleWindow::ScheduleWindow(BookLink book, PrecisionMode precision, QWidget* parent)
+    : QMainWindow(parent), book_(std::move(book)), dialogs_(StandardScheduleDialogs()) {
     model_ = new ScheduleModel(DecimalSeparator(), this);
     model_->SetPrecision(precision);
     proxy_ = new ScheduleSortProxy(this);
@@ -141,11 +140,14 @@ void ScheduleWindow::ShowCurrentCell() {
     } else if (showsError) {
         statusBar()->showMessage(
             QStringLiteral("%1 有错：%2").arg(Q(mark), Q(model_->Texts(row).errors)));
+    } else if (!model_->Texts(row).socketWarning.empty()) {
+        statusBar()->showMessage(
+            QStringLiteral("%1 警告：%2").arg(Q(mark), Q(model_->Texts(row).socketWarning)));
     } else if (cellMessageShown_) {
         // A word from the last action stays until the next one.
         statusBar()->clearMessage();
     }
-    cellMessageShown_ = showsError;
+    cellMessageShown_ = showsError || !model_->Texts(row).socketWarning.empty();
 }
 
 void ScheduleWindow::ShowCurve() {
@@ -169,17 +171,23 @@ void ScheduleWindow::ShowCurve() {
 void ScheduleWindow::UpdateSummary() {
     int bad = 0;
     int failing = 0;
+    int shortSockets = 0;
     for (const RowResult& result : model_->Results()) {
         if (!result.Computed()) {
             ++bad;
         } else if (!result.Passes()) {
             ++failing;
         }
+        shortSockets += result.socketCheck && !result.socketCheck->holds ? 1 : 0;
     }
-    lb_summary->setText(QStringLiteral("共 %1 行 · 有错 %2 行 · 不满足 %3 行")
-                            .arg(model_->RowCount())
-                            .arg(bad)
-                            .arg(failing));
+    QString summary = QStringLiteral("共 %1 行 · 有错 %2 行 · 不满足 %3 行")
+                          .arg(model_->RowCount())
+                          .arg(bad)
+                          .arg(failing);
+    if (shortSockets > 0) {
+        summary += QStringLiteral(" · 嵌岩不足 %1 行").arg(shortSockets);
+    }
+    lb_summary->setText(summary);
 }
 
 void ScheduleWindow::UpdateTitle() {
@@ -406,6 +414,20 @@ void ScheduleWindow::StepChange() {
     });
 }
 
+void ScheduleWindow::MinSocketChange() {
+    RunGuarded([this] {
+        const auto minimum = ReadMinSocket(cbe_minSocket->currentText().toStdU16String());
+        if (!minimum) {
+            SetTextColour(cbe_minSocket, Qt::red);
+            Report(QStringLiteral("最小嵌岩深度有错：请写 d 的倍数与毫米数，如 0.4d,500mm"));
+            return;
+        }
+        SetTextColour(cbe_minSocket, Qt::black);
+        model_->SetMinSocket(*minimum);
+        CurrentChanged();
+    });
+}
+
 void ScheduleWindow::ShowProposalsToggle(bool shown) {
     RunGuarded([&] {
         for (int column = 0; column < kTableColumnCount; ++column) {
@@ -416,14 +438,64 @@ void ScheduleWindow::ShowProposalsToggle(bool shown) {
     });
 }
 
+// The selected rows, or when none is selected the rows that fail a check or whose
+// socket is below the minimum; which names them for the question.
+std::vector<int> ScheduleWindow::RowsToTakeProposalsOf(QString& which) const {
+    std::set<int> selected;
+    for (const QModelIndex& index : table->selectionModel()->selectedIndexes()) {
+        selected.insert(proxy_->mapToSource(index).row());
+    }
+    if (!selected.empty()) {
+        which = QStringLiteral("选中的");
+        return {selected.begin(), selected.end()};
+    }
+    which = QStringLiteral("验算不满足或嵌岩不足的");
+    std::vector<int> rows;
+    for (int row = 0; row < model_->RowCount(); ++row) {
+        const RowResult& result = model_->Result(row);
+        const bool shortSocket = result.socketCheck && !result.socketCheck->holds;
+        if (result.Computed() && (!result.Passes() || shortSocket)) {
+            rows.push_back(row);
+        }
+    }
+    return rows;
+}
+
 void ScheduleWindow::TakeProposalsClick() {
     RunGuarded([this] {
-        const int changed = editor_->TakeProposedDepths();
-        Report(changed > 0 ? QStringLiteral("已把 %1 行的嵌岩深度改为建议深度").arg(changed)
-                           : QStringLiteral("没有需要改动的嵌岩深度"));
+        QString which;
+        const std::vector<int> rows = RowsToTakeProposalsOf(which);
+        const bool shorten = act_shortenPassing->isChecked();
+        ProposedDepths proposed = editor_->ProposedDepthChanges(rows, shorten);
+        const int count = static_cast<int>(proposed.changes.size());
+        QString kept;
+        if (proposed.shallowerKept > 0) {
+            kept = QStringLiteral(
+                       "另有 %1 行的建议深度比现有的浅，未改动"
+                       "（勾选“也缩短已满足的桩”可一并缩短）。")
+                       .arg(proposed.shallowerKept);
+        }
+        if (count == 0) {
+            Report(QStringLiteral("没有需要改动的嵌岩深度") +
+                   (kept.isEmpty() ? QString() : QStringLiteral("；") + kept));
+            return;
+        }
+        const QString question = QStringLiteral("将把%1 %2 行的嵌岩深度改为建议深度（可撤销）。%3")
+                                     .arg(which)
+                                     .arg(count)
+                                     .arg(kept);
+        if (!dialogs_.confirm ||
+            !dialogs_.confirm(this, question, QStringLiteral("改为建议深度"))) {
+            Report(QStringLiteral("未改动嵌岩深度"));
+            return;
+        }
+        editor_->TakeProposedDepths(std::move(proposed.changes));
+        Report(QStringLiteral("已把 %1 行的嵌岩深度改为建议深度").arg(count));
     });
 }
 
+// Appends the computed rows under their own marks, after asking when the book
+// already holds some of them.
 void ScheduleWindow::AppendToBookClick() {
     RunGuarded([this] {
         const int rows = model_->RowCount();
@@ -432,13 +504,38 @@ void ScheduleWindow::AppendToBookClick() {
                         QStringLiteral("桩表是空的，没有可加入计算书的桩"), this);
             return;
         }
-        if (!appendToBook_) {
+        if (!book_.append) {
             ShowMessage(MessageKind::Error, QStringLiteral("主窗口已关闭，无法加入计算书"), this);
             return;
         }
-        const int appended = appendToBook_(model_->Results(), model_->Precision());
+        std::vector<BookPile> piles =
+            ScheduleBookPiles(model_->GetSchedule(), model_->Results(), model_->Precision(),
+                              model_->DecimalSeparator());
+        const ReportLog* book = book_.book ? book_.book() : nullptr;
+        const std::size_t already = book != nullptr ? PilesAlreadyInBook(*book, piles) : 0;
+        if (already > 0) {
+            const QString question =
+                QStringLiteral(
+                    "计算书中已有这份桩表的 %1 根桩（桩号、输入和荷载都相同）。"
+                    "再加入一次，这些桩会在计算书中重复出现。仍要加入吗？")
+                    .arg(already);
+            if (!dialogs_.confirm ||
+                !dialogs_.confirm(this, question, QStringLiteral("仍然加入"))) {
+                Report(QStringLiteral("未加入计算书"));
+                return;
+            }
+        }
+        const BookPileTally tally = TallyBookPiles(piles);
+        const int appended = static_cast<int>(piles.size());
+        book_.append(std::move(piles));
         const int skipped = rows - appended;
         QString text = QStringLiteral("已加入计算书 %1 根桩").arg(appended);
+        if (tally.failing > 0) {
+            text += QStringLiteral("，其中 %1 根验算不满足").arg(tally.failing);
+        }
+        if (tally.shortSockets > 0) {
+            text += QStringLiteral("，%1 根嵌岩深度小于最小嵌岩深度").arg(tally.shortSockets);
+        }
         if (skipped > 0) {
             text += QStringLiteral("；%1 行有错，未加入").arg(skipped);
         }

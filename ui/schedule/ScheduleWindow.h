@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/Formatting.h"
+#include "report/ReportLog.h"
 #include "schedule/RowCompute.h"
 #include "ui/schedule/ScheduleDialogs.h"
 
@@ -31,9 +32,13 @@ class ScheduleTableView;
 class ScheduleWindow : public QMainWindow {
     Q_OBJECT
   public:
-    // Appends computed rows to the calculation book in the given rounding and
-    // returns how many were appended.
-    using BookAppender = std::function<int(const std::vector<RowResult>&, PrecisionMode)>;
+    // The main window's calculation book as this window reaches it.
+    struct BookLink {
+        // The book as it stands, to tell piles already in it; null when there is none.
+        std::function<const ReportLog*()> book;
+        // Appends the piles to it in one step.
+        std::function<void(std::vector<BookPile>)> append;
+    };
 
     // The window holds schedules of up to this many rows and files of up to this
     // size (100,000 rows take about 150 MB); rokal-cli takes larger ones.
@@ -43,7 +48,7 @@ class ScheduleWindow : public QMainWindow {
     // bar's lists, the first input columns and the chart.
     static constexpr int kMinOpeningWidth = 640;
 
-    ScheduleWindow(BookAppender appendToBook, PrecisionMode precision, QWidget* parent = nullptr);
+    ScheduleWindow(BookLink book, PrecisionMode precision, QWidget* parent = nullptr);
     ~ScheduleWindow() override;
 
     void SetDialogs(ScheduleDialogs dialogs) { dialogs_ = std::move(dialogs); }
@@ -91,12 +96,14 @@ class ScheduleWindow : public QMainWindow {
     QAction* act_scheduleOrder = nullptr;
     QAction* act_showProposals = nullptr;
     QAction* act_takeProposals = nullptr;
+    QAction* act_shortenPassing = nullptr;
     QAction* act_appendToBook = nullptr;
     // Widgets.
     ScheduleTableView* table = nullptr;
     CapacityChart* chart = nullptr;
     QComboBox* cbb_precision = nullptr;
     QComboBox* cbe_step = nullptr;
+    QComboBox* cbe_minSocket = nullptr;
     QLabel* lb_summary = nullptr;
     QSplitter* splitter = nullptr;
 
@@ -117,6 +124,7 @@ class ScheduleWindow : public QMainWindow {
     void AppendToBookClick();
     void PrecisionChange();
     void StepChange();
+    void MinSocketChange();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -145,6 +153,7 @@ class ScheduleWindow : public QMainWindow {
     bool RoomFor(std::size_t addedRows);
     std::vector<int> SelectedSourceRows() const;
     std::vector<int> ShownColumnsFrom(int column) const;
+    std::vector<int> RowsToTakeProposalsOf(QString& which) const;
     QRect SelectedBlock() const;
 
     // ScheduleWindowFiles.cpp
@@ -159,7 +168,7 @@ class ScheduleWindow : public QMainWindow {
     std::unique_ptr<ScheduleEditor> editor_;
     ScheduleSortProxy* proxy_ = nullptr;
     QUndoStack* undo_ = nullptr;
-    BookAppender appendToBook_;
+    BookLink book_;
     ScheduleDialogs dialogs_;
     // The file as the platform names it, byte for byte, and as the window shows it.
     std::filesystem::path file_;

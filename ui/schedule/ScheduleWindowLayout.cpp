@@ -21,6 +21,7 @@
 #include "ui/schedule/ScheduleSortProxy.h"
 #include "ui/schedule/ScheduleTableView.h"
 #include "ui/schedule/ScheduleWindow.h"
+#include "ui/widgets/Look.h"
 #include "ui/widgets/WheelGuard.h"
 
 namespace rokal {
@@ -67,7 +68,11 @@ const ActionSpec kActions[] = {
     {&Window::act_showProposals, "act_showProposals", "显示建议", "",
      "显示满足 Nk 的建议嵌岩深度和满足 N 的建议混凝土等级", nullptr},
     {&Window::act_takeProposals, "act_takeProposals", "采用建议深度", "",
-     "把每行的建议嵌岩深度填入嵌岩深度（可撤销）", &Window::TakeProposalsClick},
+     "把选中各行（未选中时为验算不满足或嵌岩不足的各行）的建议嵌岩深度填入嵌岩深度，"
+     "先说明要改几行（可撤销）",
+     &Window::TakeProposalsClick},
+    {&Window::act_shortenPassing, "act_shortenPassing", "也缩短已满足的桩", "",
+     "采用建议深度时，建议深度比现有的浅的桩也改为建议深度", nullptr},
     {&Window::act_appendToBook, "act_appendToBook", "加入计算书", "Ctrl+B",
      "把计算成功的各行按桩表顺序加入主窗口的计算书", &Window::AppendToBookClick},
 };
@@ -140,6 +145,7 @@ void ScheduleWindow::BuildActions() {
     act_undo->setEnabled(false);
     act_redo->setEnabled(false);
     act_showProposals->setCheckable(true);
+    act_shortenPassing->setCheckable(true);
     connect(act_showProposals, &QAction::toggled, this, &Window::ShowProposalsToggle);
 }
 
@@ -157,7 +163,7 @@ void ScheduleWindow::BuildMenus() {
     edit->addActions({act_addRow, act_deleteRows, act_dropSurplus, act_scheduleOrder});
 
     QMenu* design = menuBar()->addMenu(QStringLiteral("设计(&D)"));
-    design->addActions({act_showProposals, act_takeProposals});
+    design->addActions({act_showProposals, act_takeProposals, act_shortenPassing});
     design->addSeparator();
     design->addAction(act_appendToBook);
 }
@@ -200,6 +206,27 @@ void ScheduleWindow::BuildToolBar() {
         QStringLiteral("建议嵌岩深度向上取整的步长：d 的倍数如 0.1d，或毫米数如 100mm"));
     connect(cbe_step, &QComboBox::currentTextChanged, this, &Window::StepChange);
     bar->addWidget(cbe_step);
+
+    bar->addWidget(new QLabel(QStringLiteral(" 最小嵌岩 "), bar));
+    cbe_minSocket = new QComboBox(bar);
+    cbe_minSocket->setObjectName(QStringLiteral("cbe_minSocket"));
+    cbe_minSocket->setEditable(true);
+    cbe_minSocket->setInsertPolicy(QComboBox::NoInsert);
+    cbe_minSocket->addItems({QString::fromStdU16String(MinSocketText(kDefaultMinSocket)),
+                             QStringLiteral("0.2d,200mm")});
+    cbe_minSocket->setMinimumContentsLength(10);
+    cbe_minSocket->lineEdit()->setAcceptDrops(false);
+    cbe_minSocket->setToolTip(QStringLiteral(
+        "最小嵌岩深度：d 的倍数与毫米数取大者，如 0.4d,500mm；嵌入平整、完整的"
+        "坚硬岩和较硬岩可用 0.2d,200mm。建议深度不小于它，嵌岩深度小于它的行给出警告"));
+    // Applied once typed (Enter or leaving the box) or picked, never half typed: a
+    // half-typed "0" would lift every warning for a moment.
+    connect(cbe_minSocket->lineEdit(), &QLineEdit::editingFinished, this, &Window::MinSocketChange);
+    connect(cbe_minSocket, &QComboBox::textActivated, this, &Window::MinSocketChange);
+    connect(cbe_minSocket, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+        SetTextColour(cbe_minSocket, ReadMinSocket(text.toStdU16String()) ? Qt::black : Qt::red);
+    });
+    bar->addWidget(cbe_minSocket);
     bar->addActions({act_showProposals, act_takeProposals});
     bar->addSeparator();
     bar->addActions({act_appendToBook, act_export});

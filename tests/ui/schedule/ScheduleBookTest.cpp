@@ -1,9 +1,10 @@
-// "加入计算书": the schedule's computed rows enter the main window's book exactly
-// as if each had been computed there, one after another.
+// "加入计算书": the schedule's computed rows enter the main window's book, each
+// under its own mark and with its checks, and never twice without a question.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStatusBar>
 
-#include "schedule/RowReading.h"
+#include "schedule/ScheduleBooks.h"
 #include "tests/ui/schedule/ScheduleWindowFixture.h"
 
 namespace {
@@ -24,49 +25,97 @@ QStringList AllButTime(const rokal::ReportLog& log, ReportDocument doc) {
     return lines;
 }
 
-// Enters a schedule row into a main window's inputs and presses "计算".
-void ComputeInMainWindow(TMPK_FRM_KELD1& window, const rokal::ScheduleRow& row) {
-    MainWindowTest::Type(window.cbe_dd, QString::fromStdU16String(row.Cell(ScheduleColumn::D)));
-    MainWindowTest::Type(window.cbe_hr, QString::fromStdU16String(row.Cell(ScheduleColumn::Hr)));
-    MainWindowTest::Type(window.edt_frk, QString::fromStdU16String(row.Cell(ScheduleColumn::Frk)));
-    window.cbe_hnt->setCurrentIndex(
-        static_cast<int>(*rokal::ReadConcreteGrade(row.Cell(ScheduleColumn::Grade))));
-    window.cbb_czgy->setCurrentIndex(
-        static_cast<int>(*rokal::ReadConstructionProcess(row.Cell(ScheduleColumn::Process))));
-    window.cbt_computeClick();
+// The marks of the table form's rows, in order.
+QStringList TableMarks(const rokal::ReportLog& log) {
+    QStringList marks;
+    const rokal::Lines& table = log.Document(ReportDocument::Table);
+    for (std::size_t i = 5; i + 4 < table.size(); ++i) {
+        marks << QString::fromStdU16String(table[i]).section(QLatin1Char(' '), 0, 0,
+                                                             QString::SectionSkipEmpty);
+    }
+    return marks;
 }
 
-TEST_F(ScheduleBookTest, AppendsTheComputedRowsAsComputingThemOneByOneWould) {
-    Compute();  // a pile of the main window's own first: numbering goes on from it
+// Each computed row goes into the book under its own mark, with its loads and
+// checks, in the window's rounding, after the main window's own piles; the message
+// says how many of them fail a check.
+TEST_F(ScheduleBookTest, AppendsEachComputedRowUnderItsOwnMark) {
+    Compute();  // a pile of the main window's own first
     Open(Fixture("schedule30.csv"));
     s().cbb_precision->setCurrentIndex(static_cast<int>(rokal::PrecisionMode::OneDecimal));
     messages.clear();
     QTest::keyClick(table(), Qt::Key_B, Qt::ControlModifier);
 
+    QStringList marks = {"ZH1"};
+    int failing = 0;
+    for (int row = 0; row < model().RowCount(); ++row) {
+        const rokal::RowResult& result = model().Result(row);
+        if (result.Computed()) {
+            marks << QString::fromStdU16String(rokal::RowMark(model().Row(row), row));
+            failing += result.Passes() ? 0 : 1;
+        }
+    }
+    ASSERT_GT(failing, 0);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages.front().kind, rokal::MessageKind::Information);
-    EXPECT_EQ(messages.front().text, "已加入计算书 25 根桩；5 行有错，未加入。");
+    EXPECT_EQ(
+        messages.front().text,
+        QString("已加入计算书 25 根桩，其中 %1 根验算不满足；5 行有错，未加入。").arg(failing));
     EXPECT_EQ(w().Log().PileCount(), 26);
     EXPECT_EQ(w().Log().UnsavedFlags(), 3);
     EXPECT_TRUE(w().cbt_View->isVisible());
     EXPECT_FALSE(w().cbt_compute->isVisible());
+    // A bad row shifts no later pile's mark: ZH4 is missing, ZH5 stays ZH5.
+    EXPECT_EQ(TableMarks(w().Log()), marks);
+    EXPECT_TRUE(marks.contains("ZH5"));
+    EXPECT_FALSE(marks.contains("ZH4"));
 
-    TMPK_FRM_KELD1 byHand;
-    byHand.cbt_computeClick();
-    byHand.popbox_jingdu->setCurrentIndex(static_cast<int>(rokal::PrecisionMode::OneDecimal));
-    for (int row = 0; row < model().RowCount(); ++row) {
-        if (model().Result(row).Computed()) {
-            ComputeInMainWindow(byHand, model().Row(row));
-        }
-    }
-    ASSERT_EQ(byHand.Log().PileCount(), 26);
+    rokal::ReportLog expected;
+    expected.AppendPile(w().Log().Piles().front().input, w().Log().Piles().front().result,
+                        rokal::PrecisionMode::Units, u"T", u'.');
+    rokal::AppendScheduleToLog(expected, model().GetSchedule(), model().Results(),
+                               rokal::PrecisionMode::OneDecimal, u"T", model().DecimalSeparator());
     for (ReportDocument doc : {ReportDocument::Table, ReportDocument::Text}) {
-        EXPECT_EQ(AllButTime(w().Log(), doc), AllButTime(byHand.Log(), doc));
+        EXPECT_EQ(AllButTime(w().Log(), doc), AllButTime(expected, doc));
     }
 
     // Saving and deleting behave as after "计算".
     Click(w().cbt_View);
     Click(w().cbt_sanchu);
+    EXPECT_EQ(w().Log().PileCount(), 25);
+}
+
+// The same piles again would stand twice in the book: the window asks first, and
+// counts only the piles that are the same (mark, inputs and loads).
+TEST_F(ScheduleBookTest, AppendingTheSameScheduleAgainAsksFirst) {
+    Open(Fixture("schedule30.csv"));
+    Trigger(s().act_appendToBook);
+    EXPECT_TRUE(questions.isEmpty());
+    ASSERT_EQ(w().Log().PileCount(), 25);
+
+    confirmations = {false};
+    Trigger(s().act_appendToBook);
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_EQ(questions.back(),
+              "计算书中已有这份桩表的 25 根桩（桩号、输入和荷载都相同）。"
+              "再加入一次，这些桩会在计算书中重复出现。仍要加入吗？");
+    EXPECT_EQ(w().Log().PileCount(), 25);
+    EXPECT_EQ(s().statusBar()->currentMessage(), "未加入计算书");
+
+    TypeInCell(0, rokal::TableColumnOf(ScheduleColumn::Nk), "5100");
+    confirmations = {true};
+    Trigger(s().act_appendToBook);
+    ASSERT_EQ(questions.size(), 2);
+    EXPECT_TRUE(questions.back().startsWith("计算书中已有这份桩表的 24 根桩"))
+        << questions.back().toStdString();
+    EXPECT_EQ(w().Log().PileCount(), 50);
+
+    // Once the book no longer holds them, nothing is asked.
+    while (w().Log().PileCount() > 0) {
+        w().cbt_sanchuClick();
+    }
+    Trigger(s().act_appendToBook);
+    EXPECT_EQ(questions.size(), 2);
     EXPECT_EQ(w().Log().PileCount(), 25);
 }
 

@@ -111,6 +111,16 @@ class ScheduleWindowTest : public MainWindowTest {
             deleteAsked.push_back(rows);
             return deleteAnswer;
         };
+        dialogs.confirm = [this](QWidget*, const QString& question, const QString&) {
+            questions << question;
+            EXPECT_FALSE(confirmations.empty()) << "an unexpected question";
+            if (confirmations.empty()) {
+                return false;
+            }
+            const bool answer = confirmations.front();
+            confirmations.pop_front();
+            return answer;
+        };
         return dialogs;
     }
 
@@ -131,6 +141,9 @@ class ScheduleWindowTest : public MainWindowTest {
     // The answer to dropping surplus fields, and the fields asked about.
     bool dropSurplus = true;
     QStringList askedDrop;
+    // Answers to the questions before a large step, used in turn, and the questions.
+    std::deque<bool> confirmations;
+    QStringList questions;
     // What the file dialogs answer; empty means cancelled.
     QString openPath, savePath, exportPath;
     QString suggestedSave, suggestedExport;
