@@ -31,13 +31,18 @@ int FlagOf(ReportDocument doc) {
 
 bool FitsPrinted(const BookPile& pile) {
     return DisplayWidth(pile.input.dText) <= kPrintedInputWidth &&
-           DisplayWidth(pile.input.hrText) <= kPrintedInputWidth;
+           DisplayWidth(pile.input.hrText) <= kPrintedInputWidth &&
+           (!pile.scheduleMark || DisplayWidth(pile.mark) <= kWidestMarkColumn);
 }
 
-// The pile as the printed book shows it: d and hr cut to their columns.
+// The pile as the printed book shows it: d and hr cut to their columns, a
+// schedule's mark to the widest mark column.
 BookPile PrintedPile(BookPile pile) {
     pile.input.dText = CutToWidth(pile.input.dText, kPrintedInputWidth);
     pile.input.hrText = CutToWidth(pile.input.hrText, kPrintedInputWidth);
+    if (pile.scheduleMark) {
+        pile.mark = CutToWidth(pile.mark, kWidestMarkColumn);
+    }
     return pile;
 }
 

@@ -390,6 +390,25 @@ TEST_F(ReportLogTest, TableIsLaidOutForTheWholeBookHoweverThePilesArrive) {
     EXPECT_EQ(log.Document(ReportDocument::Table)[6], Row(2, other)[0]);
 }
 
+// A mark too long for the widest mark column prints cut to it, in its row and in
+// its block, however the table is laid out around it.
+TEST_F(ReportLogTest, AHostileMarkPrintsCutToTheWidestColumn) {
+    const std::u16string mark(30, u'Z');
+    const std::u16string cut = std::u16string(22, u'Z') + u"…";
+    Append(pile, kTime1);
+    log.AppendPiles({SchedulePile(mark, pile)}, kTime2);
+    log.AppendPiles({SchedulePile(u"A-1", other, 9000.0)}, kTime2);
+    const auto& table = log.PrintedLines(ReportDocument::Table);
+    ASSERT_EQ(table.size(), 1u);
+    EXPECT_EQ(table.begin()->first, 6u);
+    EXPECT_EQ(table.begin()->second.substr(0, 3 + cut.size() + 1), u"   " + cut + u" ");
+    EXPECT_EQ(log.Document(ReportDocument::Table)[6].substr(3, 30), mark);
+    const auto& text = log.PrintedLines(ReportDocument::Text);
+    ASSERT_FALSE(text.empty());
+    EXPECT_EQ(text.begin()->second, u"1.基桩编号: " + cut);
+    EXPECT_EQ(log.Document(ReportDocument::Text)[text.begin()->first], u"1.基桩编号: " + mark);
+}
+
 // A listener may act on the log while it is told of a change; a deletion that runs
 // inside another must leave the outer one nothing to read outside the documents.
 class DeletingAgainListener : public ReportLogListener {
