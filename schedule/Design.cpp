@@ -18,7 +18,6 @@ constexpr std::int64_t kMaxStepMillimetres = 1000000 * kThousand;
 constexpr double kMaxSteps = 1e15;
 // Keeps k x step in thousandths an integer that a double holds exactly (2^53).
 constexpr double kMaxThousandths = 9007199254740992.0;
-constexpr double kSoftRockLimit = 15;  // MPa; the table runs to hr/d = 8 up to here
 
 bool IsSpace(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\u3000';
@@ -242,7 +241,7 @@ std::u16string DepthStepText(DepthStep step) {
 }
 
 double SocketTableEnd(double frk) {
-    return frk <= kSoftRockLimit ? 8.0 : 4.0;
+    return ZetaTableEnd(frk);
 }
 
 double RaAtDepthRatio(const RowResult& row, double hrOverD) {
