@@ -231,7 +231,7 @@ TEST(CalculationBook, EverySubstitutedLineChecksByHand) {
                 }
                 ++checked;
                 const double unit = std::pow(10.0, -shown->decimals);
-                EXPECT_LE(std::fabs(*value - shown->value), unit * (1 + 1e-9)) << Utf16ToUtf8(line);
+                EXPECT_LE(std::fabs(*value - shown->value), unit * (1 + 1e-6)) << Utf16ToUtf8(line);
             }
             EXPECT_GE(checked, 6) << "lines checked in a pile";
         }
