@@ -6,6 +6,7 @@
 #include "book/BasisSection.h"
 #include "book/PileCalculation.h"
 #include "book/SummarySection.h"
+#include "schedule/CalcTime.h"
 
 namespace rokal::book {
 
@@ -98,6 +99,11 @@ const std::u16string& BookTitleText() {
 
 std::u16string BookDateText(int year, int month, int day) {
     return Digits(year) + u"年" + Digits(month) + u"月" + Digits(day) + u"日";
+}
+
+std::u16string TodayDateText() {
+    const std::tm now = CurrentLocalTime();
+    return BookDateText(now.tm_year + 1900, now.tm_mon + 1, now.tm_mday);
 }
 
 Document MakeCalculationBook(const std::vector<BookPile>& piles, const ProjectInfo& project,

@@ -46,5 +46,7 @@ const std::u16string& BookTitleText();
 
 // The date as the title page writes it: "2024年3月5日".
 std::u16string BookDateText(int year, int month, int day);
+// Today's date in the local time zone, written so.
+std::u16string TodayDateText();
 
 }  // namespace rokal::book
