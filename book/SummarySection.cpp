@@ -16,21 +16,21 @@ std::u16string Count(std::size_t n) {
 
 std::vector<TableColumn> SummaryColumns() {
     return {
-        {Plain(u"桩号"), Align::Left, 1.25},
-        {Markup(u"d\n(mm)"), Align::Right, 0.95},
-        {Markup(u"h_{r}\n(mm)"), Align::Right, 0.95},
-        {Markup(u"f_{rk}\n(MPa)"), Align::Right, 0.95},
-        {Plain(u"岩石\n类别"), Align::Left, 0.95},
-        {Plain(u"混凝土"), Align::Left, 1.0},
-        {Plain(u"工艺"), Align::Left, 1.05},
-        {Markup(u"ζ_{r}"), Align::Right, 1.05},
-        {Markup(u"R_{a}\n(kN)"), Align::Right, 1.05},
-        {Markup(u"N_{k}\n(kN)"), Align::Right, 1.05},
+        {Plain(u"桩号"), Align::Left, 1.2},
+        {Markup(u"d\n(mm)"), Align::Right, 0.9},
+        {Markup(u"h_{r}\n(mm)"), Align::Right, 0.9},
+        {Markup(u"f_{rk}\n(MPa)"), Align::Right, 1.0},
+        {Plain(u"岩石\n类别"), Align::Left, 0.9},
+        {Plain(u"混凝土"), Align::Left, 0.95},
+        {Plain(u"工艺"), Align::Left, 1.0},
+        {Markup(u"ζ_{r}"), Align::Right, 1.15},
+        {Markup(u"R_{a}\n(kN)"), Align::Right, 1.0},
+        {Markup(u"N_{k}\n(kN)"), Align::Right, 1.0},
         {Markup(u"R_{a}≥N_{k}"), Align::Left, 1.3},
-        {Markup(u"R_{c}\n(kN)"), Align::Right, 1.05},
-        {Markup(u"N\n(kN)"), Align::Right, 1.05},
+        {Markup(u"R_{c}\n(kN)"), Align::Right, 1.0},
+        {Markup(u"N\n(kN)"), Align::Right, 1.0},
         {Markup(u"R_{c}≥N"), Align::Left, 1.3},
-        {Plain(u"建议"), Align::Left, 1.2},
+        {Plain(u"建议"), Align::Left, 1.1},
     };
 }
 

@@ -278,7 +278,7 @@ void AddTitlePage(pugi::xml_node body, const book::TitlePage& title) {
     }
     // The date well below the signatures: w:spacing follows w:pStyle in w:pPr.
     pugi::xml_node date = AddParagraph(body, {"Subtitle"}, book::Plain(title.date));
-    date.child("w:pPr").append_child("w:spacing").append_attribute("w:before") = "2400";
+    date.child("w:pPr").append_child("w:spacing").append_attribute("w:before") = "1200";
 }
 
 void AddUnit(pugi::xml_node body, const book::Unit& unit) {

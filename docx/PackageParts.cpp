@@ -78,9 +78,9 @@ struct StyleSpec {
 };
 
 const StyleSpec kStyles[] = {
-    {"Normal", "Normal", false, 0, 21, nullptr, "both", 0, 0, 0, 0},
-    {"Title", "Title", false, 0, 52, "黑体", "center", 3600, 480, 0, 0},
-    {"Subtitle", "Subtitle", false, 0, 24, nullptr, "center", 0, 1200, 0, 0},
+    {"Normal", "Normal", false, 0, 21, nullptr, "left", 0, 0, 0, 0},
+    {"Title", "Title", false, 0, 52, "黑体", "center", 2400, 480, 0, 0},
+    {"Subtitle", "Subtitle", false, 0, 24, nullptr, "center", 0, 900, 0, 0},
     {"Heading1", "heading 1", true, 0, 28, "黑体", "left", 240, 120, 0, 0},
     {"Heading2", "heading 2", true, 1, 24, "黑体", "left", 160, 60, 0, 0},
     {"Heading3", "heading 3", true, 2, 22, "黑体", "left", 200, 40, 0, 0},

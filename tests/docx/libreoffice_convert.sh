@@ -18,6 +18,9 @@ while IFS=$'\t' read -r mark ra rc ra_check rc_check; do
         grep -qF -- "$want" "$work/text.txt" || { echo "$mark: \"$want\" missing"; fail=1; }
     done
 done <"$values"
+# The title page holds everything down to its date.
+pdftotext -f 1 -l 1 -enc UTF-8 "$pdf" "$work/title.txt"
+grep -qE '2024 ?年 ?3 ?月 ?5 ?日' "$work/title.txt" || { echo "the date is not on the title page"; fail=1; }
 pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
-grep -qF "第 1 页 共 $pages 页" "$work/text.txt" || { echo "no footer 第 1 页 共 $pages 页"; fail=1; }
+grep -qE "第 ?1 ?页 ?共 ?$pages ?页" "$work/text.txt" || { echo "no footer 第 1 页 共 $pages 页"; fail=1; }
 exit $fail
