@@ -57,8 +57,16 @@ void TMPK_FRM_KELD1::OpenScheduleWindow(const QString& path) {
 
 int TMPK_FRM_KELD1::AppendSchedule(const std::vector<rokal::RowResult>& rows,
                                    rokal::PrecisionMode mode) {
+    const int before = log_.PileCount();
     const int appended = rokal::AppendScheduleToLog(log_, rows, mode, rokal::CalcTimeText(),
                                                     rokal::DecimalSeparator());
+    int n = before;
+    for (const rokal::RowResult& row : rows) {
+        if (row.Computed()) {
+            bookPiles_.push_back({rokal::PileNumberText(++n), row, {}, 0});
+        }
+    }
+    KeepBookPiles();
     if (appended > 0) {
         // As after "计算": the book can be looked at from here.
         cbt_View->show();

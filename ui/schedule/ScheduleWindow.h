@@ -76,6 +76,10 @@ class ScheduleWindow : public QMainWindow {
     QAction* act_save = nullptr;
     QAction* act_saveAs = nullptr;
     QAction* act_export = nullptr;
+    QAction* act_exportBook = nullptr;
+    QAction* act_previewBook = nullptr;
+    QAction* act_printBook = nullptr;
+    QAction* act_projectInfo = nullptr;
     QAction* act_close = nullptr;
     QAction* act_undo = nullptr;
     QAction* act_redo = nullptr;
@@ -110,6 +114,11 @@ class ScheduleWindow : public QMainWindow {
     void ShowProposalsToggle(bool shown);
     void TakeProposalsClick();
     void AppendToBookClick();
+    // ScheduleWindowBook.cpp: the typeset calculation book.
+    void ExportBookClick();
+    void PreviewBookClick();
+    void PrintBookClick();
+    void ProjectInfoClick();
     void PrecisionChange();
     void StepChange();
 
@@ -141,6 +150,9 @@ class ScheduleWindow : public QMainWindow {
     std::vector<int> SelectedSourceRows() const;
     std::vector<int> ShownColumnsFrom(int column) const;
     QRect SelectedBlock() const;
+
+    // ScheduleWindowBook.cpp
+    void RunBook(int use);
 
     // ScheduleWindowFiles.cpp
     bool ReadFile(const QString& path);
