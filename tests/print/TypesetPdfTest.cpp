@@ -5,6 +5,7 @@
 
 #include <QProcess>
 #include <QString>
+#include <algorithm>
 #include <filesystem>
 
 #include "book/CalculationBook.h"
@@ -86,6 +87,58 @@ TEST_F(TypesetPdfTest, HoldsEveryPilesValuesWithItsFontsEmbedded) {
             EXPECT_NE(text.find(u" = " + texts.rc + u" kN"), std::u16string::npos);
         }
     }
+}
+
+// 80 piles: the summary runs over pages, each repeating the header row, and no
+// pile's calculation is split between two pages.
+TEST_F(TypesetPdfTest, TablesRepeatTheirHeaderAndPilesStayWhole) {
+    Schedule schedule;
+    const Schedule fixture = test::BookSchedule();
+    for (int i = 0; i < 8; ++i) {
+        for (ScheduleRow row : fixture.rows) {
+            row.Cell(ScheduleColumn::Mark) += u"-" + std::u16string(1, char16_t(u'A' + i));
+            schedule.rows.push_back(row);
+        }
+    }
+    const fs::path path = dir / "long.pdf";
+    WriteTypesetPdf(book::MakeCalculationBook(test::BookPiles(schedule), {}, {}), path);
+    const std::vector<Lines> pages = test::PdfPageLines(path.string());
+    int summaryPages = 0;
+    bool inSummary = false;
+    bool inWorked = false;
+    for (const Lines& page : pages) {
+        ASSERT_GE(page.size(), 3u);
+        const std::u16string& first = page[1];  // after the running header
+        if (first == u"2 计算结果汇总") {
+            inSummary = true;
+        } else if (first == u"3 单桩计算") {
+            inSummary = false;
+            inWorked = true;
+        }
+        // A page with summary rows (a rock class followed by a grade) starts with the header.
+        const bool rows = std::any_of(page.begin(), page.end(), [](const std::u16string& line) {
+            return line.find(u"岩 C") != std::u16string::npos;
+        });
+        if (inSummary && rows) {
+            ++summaryPages;
+            const std::u16string& header = first == u"2 计算结果汇总" ? page[2] : first;
+            EXPECT_EQ(header.substr(0, 4), u"桩号 d") << Utf16ToUtf8(header);
+        }
+        if (inWorked) {
+            // Every pile that starts on this page ends on it.
+            int open = 0;
+            for (const std::u16string& line : page) {
+                if (line.rfind(u"已知：", 0) == 0) {
+                    ++open;
+                } else if (line.rfind(u"Rc = ψc·fc·Ap = ", 0) == 0) {
+                    --open;
+                }
+                EXPECT_GE(open, 0) << "a pile ends on a page where it did not start";
+            }
+            EXPECT_EQ(open, 0) << "a pile runs over the page's end";
+        }
+    }
+    EXPECT_GE(summaryPages, 2);
 }
 
 }  // namespace
