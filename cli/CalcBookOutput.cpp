@@ -8,6 +8,7 @@
 #include "cli/Platform.h"
 #include "cli/ScheduleRun.h"
 #include "report/CodePage.h"
+#include "report/DiskSync.h"
 #include "report/ReportFile.h"
 
 namespace rokal {
@@ -119,14 +120,15 @@ void CalcBookOutput::AddOptions(CLI::App& command) {
     }
 }
 
-std::vector<std::string> CalcBookOutput::FileNames() const {
-    std::vector<std::string> names;
-    for (const std::string* name : {&pdf_, &docx_}) {
-        if (!name->empty()) {
-            names.push_back(*name);
-        }
+std::vector<OutputFile> CalcBookOutput::Files() const {
+    std::vector<OutputFile> files;
+    if (!pdf_.empty()) {
+        files.push_back({"--book-pdf", pdf_});
     }
-    return names;
+    if (!docx_.empty()) {
+        files.push_back({"--docx", docx_});
+    }
+    return files;
 }
 
 book::ProjectInfo CalcBookOutput::Project() const {
@@ -150,27 +152,31 @@ book::BookOptions CalcBookOutput::Options(const ScheduleRun& run) const {
     return options;
 }
 
-void CalcBookOutput::Write(const ScheduleRun& run) {
+void CalcBookOutput::Write(const ScheduleRun& run, std::ostream& standardOutput) {
     const bool anyComputed = std::any_of(run.results.begin(), run.results.end(),
                                          [](const RowResult& result) { return result.Computed(); });
     if (!anyComputed) {
-        throw ReportSaveError("没有算出的桩，计算书 " + FileNames().front() + " 未写入");
+        throw ReportSaveError("没有算出的桩，计算书 " + Files().front().name + " 未写入");
     }
     const book::Document document = book::MakeCalculationBook(
         book::SchedulePiles(run.schedule, run.results, run.designs), Project(), Options(run));
     std::string failures;
-    const auto attempt = [&](const std::string& name, auto write) {
+    const auto attempt = [&](const std::string& name, auto bytesOf) {
         if (name.empty()) {
             return;
         }
         try {
-            write(document, PathFromUtf8(name));
+            if (name == kStandardOutputName) {
+                standardOutput << bytesOf(document);
+            } else {
+                WriteFileReplacing(PathFromUtf8(name), bytesOf(document), &SyncToDisk);
+            }
         } catch (const ReportSaveError& error) {
             failures += (failures.empty() ? "" : "\n") + std::string(error.what());
         }
     };
-    attempt(pdf_, &WriteTypesetPdfFile);
-    attempt(docx_, &WriteDocxFile);
+    attempt(pdf_, &TypesetPdfBytes);
+    attempt(docx_, &DocxBookBytes);
     if (!failures.empty()) {
         throw ReportSaveError(failures);
     }

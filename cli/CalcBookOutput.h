@@ -20,8 +20,8 @@ class CalcBookOutput : public OptionalOutput {
   public:
     void AddOptions(CLI::App& command) override;
     bool Requested() const override { return !pdf_.empty() || !docx_.empty(); }
-    std::vector<std::string> FileNames() const override;
-    void Write(const ScheduleRun& run) override;
+    std::vector<OutputFile> Files() const override;
+    void Write(const ScheduleRun& run, std::ostream& standardOutput) override;
 
     // The project as the options give it.
     book::ProjectInfo Project() const;
@@ -36,11 +36,11 @@ class CalcBookOutput : public OptionalOutput {
     std::array<std::optional<std::u16string>, book::kProjectFieldCount> fields_;
 };
 
-// Whether this build writes the typeset PDF (it needs Qt) and the Word document
-// (it needs minizip and pugixml); the writers throw ReportSaveError when not.
+// Whether this build makes the typeset PDF (it needs Qt) and the Word document
+// (it needs minizip and pugixml), and their bytes; throw ReportSaveError when not.
 bool TypesetPdfAvailable();
-void WriteTypesetPdfFile(const book::Document& document, const std::filesystem::path& path);
+std::string TypesetPdfBytes(const book::Document& document);
 bool DocxAvailable();
-void WriteDocxFile(const book::Document& document, const std::filesystem::path& path);
+std::string DocxBookBytes(const book::Document& document);
 
 }  // namespace rokal

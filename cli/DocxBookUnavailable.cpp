@@ -8,8 +8,8 @@ bool DocxAvailable() {
     return false;
 }
 
-void WriteDocxFile(const book::Document&, const std::filesystem::path& path) {
-    throw ReportSaveError("此版本的 rokal-cli 不能写 Word 文档，" + path.u8string() + " 未写入");
+std::string DocxBookBytes(const book::Document&) {
+    throw ReportSaveError("此版本的 rokal-cli 不能写 Word 文档");
 }
 
 }  // namespace rokal

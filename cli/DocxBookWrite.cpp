@@ -1,7 +1,6 @@
 // The Word document in a build with minizip and pugixml.
 #include "cli/CalcBookOutput.h"
 #include "docx/DocxBook.h"
-#include "report/DiskSync.h"
 
 namespace rokal {
 
@@ -9,8 +8,8 @@ bool DocxAvailable() {
     return true;
 }
 
-void WriteDocxFile(const book::Document& document, const std::filesystem::path& path) {
-    docx::WriteDocx(document, path, &SyncToDisk);
+std::string DocxBookBytes(const book::Document& document) {
+    return docx::DocxBytes(document);
 }
 
 }  // namespace rokal

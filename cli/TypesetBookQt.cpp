@@ -2,7 +2,6 @@
 #include "cli/CalcBookOutput.h"
 #include "cli/OffscreenGui.h"
 #include "print/TypesetPdf.h"
-#include "report/DiskSync.h"
 
 namespace rokal {
 
@@ -10,9 +9,10 @@ bool TypesetPdfAvailable() {
     return true;
 }
 
-void WriteTypesetPdfFile(const book::Document& document, const std::filesystem::path& path) {
+std::string TypesetPdfBytes(const book::Document& document) {
     const OffscreenGui gui;
-    WriteTypesetPdf(document, path, &SyncToDisk);
+    const QByteArray bytes = TypesetPdf(document);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
 }  // namespace rokal

@@ -8,8 +8,8 @@ bool TypesetPdfAvailable() {
     return false;
 }
 
-void WriteTypesetPdfFile(const book::Document&, const std::filesystem::path& path) {
-    throw ReportSaveError("此版本的 rokal-cli 不能写排版的PDF，" + path.u8string() + " 未写入");
+std::string TypesetPdfBytes(const book::Document&) {
+    throw ReportSaveError("此版本的 rokal-cli 不能写排版的PDF");
 }
 
 }  // namespace rokal

@@ -29,4 +29,7 @@ text = "\n".join(p.text for p in d.paragraphs)
 assert "贵阳某住宅楼" in d.sections[0].header.paragraphs[0].text
 assert "Ra = Quk / K = 6424 / 2 = 3212 kN" in text, text
 PY
+# "-" writes the document to standard output.
+"$cli" check "$schedule" --docx - >stdout.docx 2>/dev/null || [ $? = 1 ] || fail "--docx - failed"
+[ "$(head -c 2 stdout.docx)" = PK ] || fail "--docx - wrote no Word document"
 echo ok
