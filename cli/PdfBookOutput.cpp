@@ -1,5 +1,7 @@
 #include "cli/PdfBookOutput.h"
 
+#include "cli/CalcBookOutput.h"
+
 #include <CLI/CLI.hpp>
 #include <memory>
 
@@ -68,7 +70,7 @@ void PdfBookOutput::Write(const ScheduleRun& run, std::ostream& standardOutput) 
 }
 
 OptionalOutputs MakeOptionalOutputs() {
-    return {std::make_shared<PdfBookOutput>()};
+    return {std::make_shared<PdfBookOutput>(), std::make_shared<CalcBookOutput>()};
 }
 
 }  // namespace rokal

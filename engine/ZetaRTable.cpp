@@ -35,11 +35,11 @@ const std::array<ZetaRow, 18> kZetaTable = {{
     {1.70, 1.04},
 }};
 
-constexpr double kRowStep = 0.5;  // hr/d between two rows
+constexpr double kRowStep = kZetaRowStep;  // hr/d between two rows
 
 // Medium rock blends the two columns along frk between these strengths.
-constexpr double kSoftLimit = 15;
-constexpr double kHardLimit = 30;
+constexpr double kSoftLimit = kZetaSoftLimitFrk;
+constexpr double kHardLimit = kZetaHardLimitFrk;
 
 enum class Band { Soft, Medium, Hard };
 
@@ -89,7 +89,7 @@ double CappedZeta(Band band, double frk) {
     return atFour.hard;
 }
 
-double ProcessFactor(ConstructionProcess process) {
+double ProcessFactorOf(ConstructionProcess process) {
     switch (process) {
         case ConstructionProcess::DryClean:
         case ConstructionProcess::MudWallPostGrout:
@@ -102,6 +102,26 @@ double ProcessFactor(ConstructionProcess process) {
 }
 
 }  // namespace
+
+const std::vector<ZetaTableRow>& ZetaTableRows() {
+    static const std::vector<ZetaTableRow> rows = [] {
+        std::vector<ZetaTableRow> out;
+        for (std::size_t i = 0; i + 1 < kZetaTable.size(); ++i) {
+            out.push_back(
+                {kRowStep * static_cast<double>(i), kZetaTable[i].soft, kZetaTable[i].hard});
+        }
+        return out;
+    }();
+    return rows;
+}
+
+double ZetaTableEnd(double frk) {
+    return LimitOf(BandOf(frk));
+}
+
+double ZetaProcessFactor(ConstructionProcess process) {
+    return ProcessFactorOf(process);
+}
 
 double LinearInterpolate(double x0, double y0, double x1, double y1, double x) {
     return y0 + (y1 - y0) / (x1 - x0) * (x - x0);
@@ -129,7 +149,7 @@ ZetaROutcome ComputeZetaR(double frk, double d, double hr, ConstructionProcess p
         zeta = CappedZeta(band, frk);
     }
     out.hrOverDUsed = out.hrUsed / d;
-    out.zetaR = ProcessFactor(process) * zeta;
+    out.zetaR = ProcessFactorOf(process) * zeta;
     return out;
 }
 

@@ -15,7 +15,7 @@ std::u16string CalcTimeTextOf(const std::tm& when) {
     return std::u16string(buffer, buffer + length);
 }
 
-std::u16string CurrentCalcTimeText() {
+std::tm CurrentLocalTime() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32
@@ -23,7 +23,11 @@ std::u16string CurrentCalcTimeText() {
 #else
     localtime_r(&now, &local);
 #endif
-    return CalcTimeTextOf(local);
+    return local;
+}
+
+std::u16string CurrentCalcTimeText() {
+    return CalcTimeTextOf(CurrentLocalTime());
 }
 
 }  // namespace rokal

@@ -10,6 +10,9 @@ namespace rokal {
 // Simplified Chinese locale.
 std::u16string CalcTimeTextOf(const std::tm& when);
 
+// The current local time, from the C library.
+std::tm CurrentLocalTime();
+
 // The same for the current local time, from the C library.
 std::u16string CurrentCalcTimeText();
 

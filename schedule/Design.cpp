@@ -20,7 +20,6 @@ constexpr std::int64_t kMaxStepMillimetres = 1000000 * kThousand;
 constexpr double kMaxSteps = 1e15;
 // Keeps k x step in thousandths an integer that a double holds exactly (2^53).
 constexpr double kMaxThousandths = 9007199254740992.0;
-constexpr double kSoftRockLimit = 15;  // MPa; the table runs to hr/d = 8 up to here
 
 // Ra of the row's pile with hr written as text, as ComputePile gives it; -1 when
 // the engine refuses the text.
@@ -210,7 +209,7 @@ std::u16string DepthStepText(DepthStep step) {
 }
 
 double SocketTableEnd(double frk) {
-    return frk <= kSoftRockLimit ? 8.0 : 4.0;
+    return ZetaTableEnd(frk);
 }
 
 double RaAtDepthRatio(const RowResult& row, double hrOverD) {

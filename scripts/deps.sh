@@ -16,6 +16,7 @@ packages=(
     qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qt6-translations-l10n
     poppler-utils lintian appstream man-db
     python3-fonttools
+    libpugixml-dev libminizip-dev python3-docx libreoffice-writer-nogui
     g++-mingw-w64-x86-64-posix wine64
 )
 

@@ -124,13 +124,16 @@ TEST_F(PrintWindowTest, TheViewsMenuOffersExportPreviewAndPrint) {
                   (QStringList{QStringLiteral("复制 Ctrl+C (off)"), QStringLiteral("全选 Ctrl+A"),
                                QStringLiteral("|"), QStringLiteral("导出PDF… "),
                                QStringLiteral("打印预览… Ctrl+Shift+P"),
-                               QStringLiteral("打印… Ctrl+P")}));
+                               QStringLiteral("打印… Ctrl+P"), QStringLiteral("|"),
+                               QStringLiteral("导出计算书… "), QStringLiteral("计算书打印预览… "),
+                               QStringLiteral("打印计算书… "), QStringLiteral("工程信息… ")}));
         Click(w().cbt_PageBook);
     }
 }
 
 TEST_F(PrintWindowTest, TheEntriesNeedAPile) {
-    const char* names[] = {"act_ExportPdf", "act_PrintPreview", "act_Print"};
+    const char* names[] = {"act_ExportPdf",  "act_PrintPreview", "act_Print",
+                           "act_ExportBook", "act_PreviewBook",  "act_PrintBook"};
     for (const char* name : names) {
         ASSERT_NE(Action(name), nullptr) << name;
         EXPECT_FALSE(Action(name)->isEnabled()) << name;

@@ -10,6 +10,7 @@
 
 #include "engine/NumberReading.h"
 #include "engine/PileResult.h"
+#include "report/TableReport.h"
 #include "ui/widgets/GuardedHandler.h"
 #include "ui/about/MPK_BRV_PAS_CopyRight.h"
 #include "ui/main/MainWindowKeys.h"
@@ -229,6 +230,10 @@ void TMPK_FRM_KELD1::Compute() {
     edt_rc->setText(QString::fromStdU16String(texts.rc));
 
     log_.AppendPile(input, result, mode, rokal::CalcTimeText(), separator);
+    rokal::RowResult row;
+    row.input = input;
+    row.pile = result;
+    bookPiles_.push_back({rokal::PileNumberText(log_.PileCount()), row, {}, 0});
 
     cbt_View->show();
     cbt_compute->hide();

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "book/BookPile.h"
 #include "engine/Formatting.h"
 #include "engine/PileInput.h"
 #include "report/ReportLog.h"
@@ -172,6 +173,10 @@ class TMPK_FRM_KELD1 : public QWidget {
     void PrintShownBook();
     void PreviewShownBook();
 
+    // MainWindowBook.cpp: the typeset book of the piles in the log.
+    void BuildBookActions();
+    void KeepBookPiles();
+
     QString FPermissionReadExternalStorage;
     QString FPermissionWriteExternalStorage;
 
@@ -181,5 +186,8 @@ class TMPK_FRM_KELD1 : public QWidget {
     // Keyboard and mouse; destroyed before the controls it watches.
     std::unique_ptr<rokal::MainWindowKeys> keys_;
     QList<QAction*> printActions_;
+    // The log's piles with their inputs, results and any loads, newest last, for
+    // the typeset book; as many as the log counts.
+    std::vector<rokal::book::BookPile> bookPiles_;
     rokal::ScheduleWindowHandle schedule_;
 };

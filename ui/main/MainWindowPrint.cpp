@@ -63,6 +63,7 @@ void TMPK_FRM_KELD1::BuildPrintActions() {
         JieGuo_DocLayer->addAction(action);
         printActions_.append(action);
     }
+    BuildBookActions();
     meo_jisuanjieguo_Doc->SetMenuActions(printActions_);
     meo_jisuanjieguo_Xls->SetMenuActions(printActions_);
     UpdatePrintActions();

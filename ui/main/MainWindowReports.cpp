@@ -42,7 +42,10 @@ void TMPK_FRM_KELD1::cbt_PageBookClick() {
 }
 
 void TMPK_FRM_KELD1::cbt_sanchuClick() {
-    RunGuarded([this] { log_.DeleteLastPile(); });
+    RunGuarded([this] {
+        log_.DeleteLastPile();
+        KeepBookPiles();
+    });
 }
 
 void TMPK_FRM_KELD1::cbt_SaveClick() {

@@ -55,9 +55,34 @@ void TMPK_FRM_KELD1::OpenScheduleWindow(const std::filesystem::path& path) {
     schedule_->activateWindow();
 }
 
+namespace {
+
+// The pile as the typeset book takes it: its mark, inputs, results and checks.
+rokal::book::BookPile TypesetPile(const rokal::BookPile& pile) {
+    rokal::RowResult row;
+    row.input = pile.input;
+    row.pile = pile.result;
+    row.raCheck = pile.raCheck;
+    row.rcCheck = pile.rcCheck;
+    row.socketCheck = pile.socketCheck;
+    if (pile.raCheck) {
+        row.nk = pile.raCheck->load;
+    }
+    if (pile.rcCheck) {
+        row.n = pile.rcCheck->load;
+    }
+    return {pile.mark, std::move(row), {}, 0};
+}
+
+}  // namespace
+
 void TMPK_FRM_KELD1::AppendSchedule(std::vector<rokal::BookPile> piles) {
     if (piles.empty()) {
         return;
+    }
+    KeepBookPiles();
+    for (const rokal::BookPile& pile : piles) {
+        bookPiles_.push_back(TypesetPile(pile));
     }
     log_.AppendPiles(std::move(piles), rokal::CalcTimeText());
     // As after "计算": the book can be looked at from here.

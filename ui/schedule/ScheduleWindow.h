@@ -84,6 +84,10 @@ class ScheduleWindow : public QMainWindow {
     QAction* act_save = nullptr;
     QAction* act_saveAs = nullptr;
     QAction* act_export = nullptr;
+    QAction* act_exportBook = nullptr;
+    QAction* act_previewBook = nullptr;
+    QAction* act_printBook = nullptr;
+    QAction* act_projectInfo = nullptr;
     QAction* act_close = nullptr;
     QAction* act_undo = nullptr;
     QAction* act_redo = nullptr;
@@ -122,6 +126,11 @@ class ScheduleWindow : public QMainWindow {
     void ShowProposalsToggle(bool shown);
     void TakeProposalsClick();
     void AppendToBookClick();
+    // ScheduleWindowBook.cpp: the typeset calculation book.
+    void ExportBookClick();
+    void PreviewBookClick();
+    void PrintBookClick();
+    void ProjectInfoClick();
     void PrecisionChange();
     void StepChange();
     void MinSocketChange();
@@ -155,6 +164,9 @@ class ScheduleWindow : public QMainWindow {
     std::vector<int> ShownColumnsFrom(int column) const;
     std::vector<int> RowsToTakeProposalsOf(QString& which) const;
     QRect SelectedBlock() const;
+
+    // ScheduleWindowBook.cpp
+    void RunBook(int use);
 
     // ScheduleWindowFiles.cpp
     bool ReadFile(const std::filesystem::path& path);

@@ -48,6 +48,14 @@ const ActionSpec kActions[] = {
      &Window::SaveAsClick},
     {&Window::act_export, "act_export", "导出结果…", "Ctrl+E", "把计算结果写成 CSV 文件",
      &Window::ExportClick},
+    {&Window::act_exportBook, "act_exportBook", "导出计算书…", "",
+     "把全部或选中的桩写成排版的计算书（PDF 或 Word 文档）", &Window::ExportBookClick},
+    {&Window::act_previewBook, "act_previewBook", "计算书打印预览…", "",
+     "预览排版的计算书", &Window::PreviewBookClick},
+    {&Window::act_printBook, "act_printBook", "打印计算书…", "", "打印排版的计算书",
+     &Window::PrintBookClick},
+    {&Window::act_projectInfo, "act_projectInfo", "工程信息…", "",
+     "计算书封面与页眉上的工程名称、编号、签名等", &Window::ProjectInfoClick},
     {&Window::act_close, "act_close", "关闭", "Ctrl+W", "关闭桩表计算窗口", nullptr},
     {&Window::act_undo, "act_undo", "撤销", "Ctrl+Z", "撤销上一步编辑", nullptr},
     {&Window::act_redo, "act_redo", "重做", "Ctrl+Y; Ctrl+Shift+Z", "重做撤销的编辑", nullptr},
@@ -152,6 +160,8 @@ void ScheduleWindow::BuildActions() {
 void ScheduleWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
     file->addActions({act_open, act_save, act_saveAs, act_export});
+    file->addSeparator();
+    file->addActions({act_exportBook, act_previewBook, act_printBook, act_projectInfo});
     file->addSeparator();
     file->addAction(act_close);
 
