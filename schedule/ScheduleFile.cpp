@@ -10,7 +10,9 @@
 
 #include "report/CodePage.h"
 #include "schedule/CsvReader.h"
+#include "schedule/HeaderMap.h"
 #include "schedule/RowReading.h"
+#include "schedule/ScheduleWorkbook.h"
 
 namespace rokal {
 
@@ -22,13 +24,12 @@ constexpr std::uintmax_t kMaxFileBytes = 256u * 1024u * 1024u;
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
 constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
+constexpr std::string_view kZipStart = "PK\x03\x04";
+constexpr std::string_view kEmptyZipStart = "PK\x05\x06";
+constexpr std::string_view kCompoundDocumentStart = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
 
 [[noreturn]] void Fail(const std::string& message) {
     throw ScheduleFileError(message);
-}
-
-std::string Utf8(std::u16string_view text) {
-    return Utf16ToUtf8(text);
 }
 
 bool StartsWith(std::string_view bytes, std::string_view prefix) {
@@ -44,78 +45,6 @@ std::u16string DecodeUtf16(std::string_view bytes, bool littleEndian) {
         text += static_cast<char16_t>(littleEndian ? (b << 8) | a : (a << 8) | b);
     }
     return text;
-}
-
-// A header as compared: without spaces around it and without a trailing unit in
-// brackets ("桩径(mm)", "Nk [kN]"), ASCII letters in lower case.
-std::u16string HeaderKey(std::u16string_view header) {
-    static constexpr std::array<std::pair<char16_t, char16_t>, 3> kBrackets = {
-        {{u'(', u')'}, {u'（', u'）'}, {u'[', u']'}}};
-    std::u16string key;
-    for (char16_t c : header) {
-        if (c != u' ' && c != u'\t' && c != u'\u3000') {
-            key += c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-        }
-    }
-    for (const auto& [open, close] : kBrackets) {
-        const std::size_t at = key.find(open);
-        if (at != std::u16string::npos && at > 0 && key.back() == close) {
-            key.erase(at);
-        }
-    }
-    return key;
-}
-
-std::optional<ScheduleColumn> ColumnOfHeader(std::u16string_view header) {
-    const std::u16string key = HeaderKey(header);
-    for (int i = 0; i < kScheduleColumnCount; ++i) {
-        const auto column = static_cast<ScheduleColumn>(i);
-        if (key == HeaderKey(ScheduleColumnName(column)) ||
-            key == HeaderKey(ScheduleColumnKey(column))) {
-            return column;
-        }
-    }
-    return std::nullopt;
-}
-
-// Where each field of a record goes: a schedule column or an extra column.
-struct ColumnMap {
-    std::array<std::optional<std::size_t>, kScheduleColumnCount> fieldOf;
-    std::vector<std::size_t> extraFields;
-};
-
-std::u16string ColumnLabel(ScheduleColumn column) {
-    const std::u16string& name = ScheduleColumnName(column);
-    const std::u16string& key = ScheduleColumnKey(column);
-    return name == key ? name : name + u" (" + key + u")";
-}
-
-ColumnMap MapHeader(const std::vector<std::u16string>& header, Schedule& schedule) {
-    ColumnMap map;
-    for (std::size_t i = 0; i < header.size(); ++i) {
-        const std::optional<ScheduleColumn> column = ColumnOfHeader(header[i]);
-        if (!column) {
-            map.extraFields.push_back(i);
-            schedule.extraColumns.push_back(header[i]);
-            continue;
-        }
-        auto& slot = map.fieldOf[static_cast<std::size_t>(*column)];
-        if (slot) {
-            Fail("桩表的列重复：" + Utf8(ColumnLabel(*column)));
-        }
-        slot = i;
-    }
-    std::u16string missing;
-    for (int i = 0; i < kScheduleColumnCount; ++i) {
-        const auto column = static_cast<ScheduleColumn>(i);
-        if (IsRequiredColumn(column) && !map.fieldOf[static_cast<std::size_t>(i)]) {
-            missing += (missing.empty() ? u"" : u"、") + ColumnLabel(column);
-        }
-    }
-    if (!missing.empty()) {
-        Fail("桩表缺少列：" + Utf8(missing));
-    }
-    return map;
 }
 
 bool IsBlankRecord(const CsvRecord& record) {
@@ -226,14 +155,28 @@ Schedule ParseSchedule(std::string_view bytes) {
     return ParseScheduleText(DecodeScheduleText(bytes));
 }
 
-Schedule ReadScheduleFile(const fs::path& path) {
-    std::u16string text;
-    {
-        const std::string bytes = ReadWholeFile(path);
-        text = DecodeScheduleText(bytes);
+std::string ReadScheduleBytes(const fs::path& path) {
+    return ReadWholeFile(path);
+}
+
+bool IsWorkbookBytes(std::string_view bytes) {
+    return StartsWith(bytes, kZipStart) || StartsWith(bytes, kEmptyZipStart) ||
+           StartsWith(bytes, kCompoundDocumentStart);
+}
+
+Schedule ParseScheduleBytes(std::string bytes, const ScheduleReadOptions& options) {
+    if (IsWorkbookBytes(bytes)) {
+        return ParseScheduleWorkbook(std::move(bytes), options);
     }
+    std::u16string text = DecodeScheduleText(bytes);
+    std::string().swap(bytes);
+    return ParseScheduleText(text);
+}
+
+Schedule ReadScheduleFile(const fs::path& path, const ScheduleReadOptions& options) {
+    std::string bytes = ReadWholeFile(path);
     try {
-        return ParseScheduleText(text);
+        return ParseScheduleBytes(std::move(bytes), options);
     } catch (const ScheduleFileError& error) {
         Fail(path.u8string() + "：" + error.what());
     }

@@ -34,8 +34,29 @@ std::u16string DecodeScheduleText(std::string_view bytes, TextEncoding* found = 
 // Throws ScheduleFileError.
 Schedule ParseSchedule(std::string_view bytes);
 
-// ParseSchedule on a file's bytes. Files above 256 MB are refused. Throws
+// How a schedule file is read beyond what its bytes say.
+struct ScheduleReadOptions {
+    // A workbook's sheet to read; empty: the first visible sheet holding a header row.
+    std::u16string sheet;
+    // A workbook's numbers become cell texts with this separator (d and frk with
+    // ".", as they are always read).
+    char16_t decimalSeparator = u'.';
+};
+
+// The bytes of a schedule file. Files above 256 MB are refused. Throws
 // ScheduleFileError naming the path.
-Schedule ReadScheduleFile(const std::filesystem::path& path);
+std::string ReadScheduleBytes(const std::filesystem::path& path);
+
+// True when the bytes are a workbook's (a zip archive, or a compound document such
+// as an encrypted workbook or an old .xls file) rather than text.
+bool IsWorkbookBytes(std::string_view bytes);
+
+// A schedule from a file's bytes: ParseScheduleWorkbook (ScheduleWorkbook.h) for a
+// workbook, ParseSchedule for text. Throws ScheduleFileError.
+Schedule ParseScheduleBytes(std::string bytes, const ScheduleReadOptions& options);
+
+// ParseScheduleBytes on a file's bytes. Throws ScheduleFileError naming the path.
+Schedule ReadScheduleFile(const std::filesystem::path& path,
+                          const ScheduleReadOptions& options = {});
 
 }  // namespace rokal

@@ -120,11 +120,6 @@ struct ZipParts::State {
     mutable std::uint64_t unpacked = 0;
 };
 
-bool LooksLikeZip(std::string_view bytes) {
-    return bytes.substr(0, 4) == std::string_view("PK\x03\x04", 4) ||
-           bytes.substr(0, 4) == std::string_view("PK\x05\x06", 4);
-}
-
 bool LooksLikeCompoundDocument(std::string_view bytes) {
     return bytes.substr(0, 8) == std::string_view("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
 }

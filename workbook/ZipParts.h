@@ -33,9 +33,6 @@ class ZipParts : public PackageParts {
     std::unique_ptr<State> state_;
 };
 
-// True when the bytes start as a zip archive does.
-bool LooksLikeZip(std::string_view bytes);
-
 // True when the bytes start as a compound document does: an encrypted workbook or
 // an old binary .xls file.
 bool LooksLikeCompoundDocument(std::string_view bytes);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <utility>
@@ -22,6 +23,8 @@ struct WorkbookFixture {
     // XML after </sheetData> in every sheet, such as <mergeCells>.
     std::string afterSheetData;
     bool date1904 = false;
+    // The indexes of sheets hidden from the tabs.
+    std::vector<std::size_t> hidden;
     // Changes the first sheet's zip entry, for a damaged or hostile archive.
     std::function<void(ZipBuilder::Entry&)> alterFirstSheet;
 };
@@ -45,8 +48,10 @@ inline ZipBuilder WorkbookZip(const WorkbookFixture& fixture) {
     ZipBuilder zip;
     for (std::size_t i = 0; i < fixture.sheets.size(); ++i) {
         const std::string n = std::to_string(i + 1);
+        const bool hidden =
+            std::find(fixture.hidden.begin(), fixture.hidden.end(), i) != fixture.hidden.end();
         workbook += "<sheet name=\"" + fixture.sheets[i].first + "\" sheetId=\"" + n +
-                    "\" r:id=\"rId" + n + "\"/>";
+                    "\" r:id=\"rId" + n + "\"" + (hidden ? " state=\"hidden\"" : "") + "/>";
         rels += "<Relationship Id=\"rId" + n + "\" Type=\"" + relType +
                 "worksheet\" Target=\"worksheets/sheet" + n + ".xml\"/>";
         const std::string& sheet = fixture.sheets[i].second;
