@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -22,10 +23,14 @@ struct ScheduleDialogs {
     std::function<QString(QWidget* parent, const QString& suggested)> exportPath;
     // "Delete these rows?" before more than one row goes; true: delete them.
     std::function<bool(QWidget* parent, int rows)> confirmDeleteRows;
+    // Which of a workbook's sheets holding a schedule to open; empty: cancelled.
+    std::function<QString(QWidget* parent, const QString& file, const QStringList& sheets)>
+        chooseSheet;
 };
 
 // The program's own dialogs: a message box with "保存", "不保存" and "取消", one
-// with "删除" and "取消", and file dialogs for CSV files.
+// with "删除" and "取消", file dialogs for CSV files and .xlsx workbooks, and a
+// list of a workbook's sheets.
 ScheduleDialogs StandardScheduleDialogs();
 
 }  // namespace rokal

@@ -8,6 +8,7 @@
 
 #include "engine/Formatting.h"
 #include "schedule/RowCompute.h"
+#include "schedule/ScheduleFile.h"
 #include "ui/schedule/ScheduleDialogs.h"
 
 class QAction;
@@ -144,6 +145,8 @@ class ScheduleWindow : public QMainWindow {
 
     // ScheduleWindowFiles.cpp
     bool ReadFile(const QString& path);
+    bool ChooseSheet(const QString& fileName, const std::string& bytes,
+                     ScheduleReadOptions& options);
     bool WriteSchedule(const QString& path);
     void StartEmpty();
     QString DisplayName() const;
@@ -158,6 +161,8 @@ class ScheduleWindow : public QMainWindow {
     QString path_;
     // The status bar shows the current cell's error, not a word from an action.
     bool cellMessageShown_ = false;
+    // The schedule was read from a workbook, which 保存 does not replace directly.
+    bool pathIsForeignWorkbook_ = false;
 };
 
 }  // namespace rokal

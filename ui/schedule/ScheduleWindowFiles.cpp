@@ -11,10 +11,15 @@
 #include "report/DiskSync.h"
 #include "report/ReportFile.h"
 #include "report/SameFile.h"
+#include "schedule/CalcTime.h"
 #include "schedule/CellText.h"
 #include "schedule/ResultsCsv.h"
+#include "schedule/ResultsXlsx.h"
 #include "schedule/ScheduleCsv.h"
 #include "schedule/ScheduleFile.h"
+#include "schedule/ScheduleWorkbook.h"
+#include "schedule/ScheduleXlsx.h"
+#include "workbook/WorkbookError.h"
 #include "ui/platform/DocumentsFolder.h"
 #include "ui/schedule/ControlCharacterWords.h"
 #include "ui/schedule/ScheduleModel.h"
@@ -39,6 +44,31 @@ QString DraggedFile(const QMimeData* mime) {
     return url.isLocalFile() ? url.toLocalFile() : QString();
 }
 
+bool IsXlsxPath(const QString& path) {
+    return QFileInfo(path).suffix().compare(QStringLiteral("xlsx"), Qt::CaseInsensitive) == 0;
+}
+
+QStringList QtStrings(const std::vector<std::u16string>& texts) {
+    QStringList list;
+    for (const std::u16string& text : texts) {
+        list << QString::fromStdU16String(text);
+    }
+    return list;
+}
+
+// Writes bytes made by make to path, whole or not at all; throws ReportSaveError
+// naming the path, also when a workbook cannot be made.
+template <typename Make>
+void WriteMadeFile(const QString& path, Make make) {
+    std::string bytes;
+    try {
+        bytes = make();
+    } catch (const WorkbookError& error) {
+        throw ReportSaveError("无法保存文件 " + PathOf(path).u8string() + ": " + error.what());
+    }
+    WriteFileReplacing(PathOf(path), bytes, &SyncToDisk);
+}
+
 }  // namespace
 
 void ScheduleWindow::StartEmpty() {
@@ -46,6 +76,7 @@ void ScheduleWindow::StartEmpty() {
     undo_->clear();
     undo_->setClean();
     path_.clear();
+    pathIsForeignWorkbook_ = false;
     setWindowModified(false);
     UpdateTitle();
 }
@@ -116,10 +147,22 @@ bool ScheduleWindow::ReadFile(const QString& path) {
         return false;
     }
     Schedule schedule;
+    bool workbook = false;
     try {
-        schedule = ReadScheduleFile(PathOf(path));
+        std::string bytes = ReadScheduleBytes(PathOf(path));
+        workbook = IsWorkbookBytes(bytes);
+        ScheduleReadOptions options;
+        options.decimalSeparator = model_->DecimalSeparator();
+        if (workbook && !ChooseSheet(info.fileName(), bytes, options)) {
+            return false;
+        }
+        schedule = ParseScheduleBytes(std::move(bytes), options);
     } catch (const ScheduleFileError& error) {
-        ShowMessage(MessageKind::Error, QString::fromUtf8(error.what()), this);
+        const std::string what = error.what();
+        const std::string name = PathOf(path).u8string();
+        ShowMessage(MessageKind::Error,
+                    QString::fromStdString(what.rfind(name, 0) == 0 ? what : name + "：" + what),
+                    this);
         return false;
     }
     if (const auto place = FindControlCharacter(schedule)) {
@@ -141,6 +184,7 @@ bool ScheduleWindow::ReadFile(const QString& path) {
     undo_->clear();
     undo_->setClean();
     path_ = QFileInfo(path).absoluteFilePath();
+    pathIsForeignWorkbook_ = workbook;
     setWindowModified(false);
     UpdateTitle();
     if (model_->RowCount() > 0) {
@@ -149,6 +193,19 @@ bool ScheduleWindow::ReadFile(const QString& path) {
     Report(QStringLiteral("已打开 %1，共 %2 行")
                .arg(DisplayName(), QString::number(model_->RowCount())));
     return true;
+}
+
+// The sheet to read when more than one sheet of the workbook holds a schedule;
+// false when the user cancelled.
+bool ScheduleWindow::ChooseSheet(const QString& fileName, const std::string& bytes,
+                                 ScheduleReadOptions& options) {
+    const QStringList sheets = QtStrings(ScheduleSheetNames(bytes));
+    if (sheets.size() < 2 || !dialogs_.chooseSheet) {
+        return true;
+    }
+    const QString sheet = dialogs_.chooseSheet(this, fileName, sheets);
+    options.sheet = sheet.toStdU16String();
+    return !sheet.isEmpty();
 }
 
 // --- Save and export ---------------------------------------------------------
@@ -165,8 +222,10 @@ void ScheduleWindow::ExportClick() {
     RunGuarded([this] { ExportResults(); });
 }
 
+// A workbook the window opened may hold more than the schedule (other sheets,
+// formats, formulas) and is replaced only through 另存为….
 bool ScheduleWindow::Save() {
-    return path_.isEmpty() ? SaveAs() : WriteSchedule(path_);
+    return path_.isEmpty() || pathIsForeignWorkbook_ ? SaveAs() : WriteSchedule(path_);
 }
 
 bool ScheduleWindow::SaveAs() {
@@ -177,13 +236,18 @@ bool ScheduleWindow::SaveAs() {
 
 bool ScheduleWindow::WriteSchedule(const QString& path) {
     try {
-        WriteFileReplacing(PathOf(path), ScheduleToCsv(model_->GetSchedule()), &SyncToDisk);
+        WriteMadeFile(path, [&] {
+            return IsXlsxPath(path)
+                       ? ScheduleToXlsx(model_->GetSchedule(), model_->DecimalSeparator())
+                       : ScheduleToCsv(model_->GetSchedule());
+        });
     } catch (const ReportSaveError& error) {
         ShowMessage(MessageKind::Error,
                     QStringLiteral("桩表未能保存：%1").arg(QString::fromUtf8(error.what())), this);
         return false;
     }
     path_ = QFileInfo(path).absoluteFilePath();
+    pathIsForeignWorkbook_ = false;
     undo_->setClean();
     UpdateTitle();
     Report(QStringLiteral("已保存 %1").arg(path_));
@@ -191,7 +255,8 @@ bool ScheduleWindow::WriteSchedule(const QString& path) {
 }
 
 bool ScheduleWindow::ExportResults() {
-    const QString path = dialogs_.exportPath(this, SuggestedPath(QStringLiteral("_结果.csv")));
+    const QString suffix = IsXlsxPath(path_) ? QStringLiteral("_结果.xlsx") : QStringLiteral("_结果.csv");
+    const QString path = dialogs_.exportPath(this, SuggestedPath(suffix));
     if (path.isEmpty()) {
         return false;
     }
@@ -204,11 +269,15 @@ bool ScheduleWindow::ExportResults() {
                     this);
         return false;
     }
-    const std::string bytes =
-        ResultsToCsv(model_->GetSchedule(), model_->Results(), model_->Designs(),
-                     model_->Precision(), model_->DecimalSeparator());
     try {
-        WriteFileReplacing(PathOf(path), bytes, &SyncToDisk);
+        WriteMadeFile(path, [&] {
+            const ScheduleModel& m = *model_;
+            return IsXlsxPath(path)
+                       ? ResultsToXlsx(m.GetSchedule(), m.Results(), m.Designs(), m.Precision(),
+                                       m.DecimalSeparator(), m.Step(), CurrentCalcTimeText())
+                       : ResultsToCsv(m.GetSchedule(), m.Results(), m.Designs(), m.Precision(),
+                                      m.DecimalSeparator());
+        });
     } catch (const ReportSaveError& error) {
         ShowMessage(MessageKind::Error,
                     QStringLiteral("计算结果未能导出：%1").arg(QString::fromUtf8(error.what())),
