@@ -177,7 +177,9 @@ class SheetHandler : public XmlHandler {
             cell.text = UnescapeCellText(cell_.inlineText);
             return true;
         }
-        if (!cell_.hasValue) {
+        // A value left empty is none (some programs write formulas so), except
+        // for a formula's text result, which may be empty.
+        if (!cell_.hasValue || (Trimmed(cell_.value).empty() && type != "str")) {
             if (!cell_.hasFormula) {
                 return false;
             }

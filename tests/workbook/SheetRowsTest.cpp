@@ -48,7 +48,8 @@ WorkbookFixture CellKinds() {
                        "<c r=\"E3\" t=\"b\"><v>1</v></c><c r=\"F3\" t=\"e\"><v>#DIV/0!</v></c>"
                        "<c r=\"G3\"><f>B3*2</f><v>3</v></c><c r=\"H3\"><f>A3+B3</f></c>"
                        "<c r=\"I3\" t=\"str\"><f>A1&amp;\"x\"</f><v>ax</v></c>"
-                       "<c r=\"J3\" s=\"1\"><v>-3</v></c></row>"
+                       "<c r=\"J3\" s=\"1\"><v>-3</v></c><c r=\"K3\"><f>A3*2</f><v></v></c>"
+                       "<c r=\"L3\" t=\"str\"><f>\"\"</f><v></v></c></row>"
                        "<row><c><v>7</v></c><c r=\"C4\"><v>8</v></c><c><v>9</v></c></row>"}};
     fixture.afterSheetData = "<mergeCells count=\"2\"><mergeCell ref=\"A1:C1\"/><mergeCell ref=\"E7:E5\"/></mergeCells>";
     return fixture;
@@ -79,6 +80,7 @@ TEST(SheetRows, ReadsEveryKindOfCell) {
         {3, 7, CellKind::NoCachedValue, "=A3+B3", 0},
         {3, 8, CellKind::Text, "ax", 0},
         {3, 9, CellKind::Date, "########", -3},
+        {3, 10, CellKind::NoCachedValue, "=A3*2", 0},
         {4, 0, CellKind::Number, "", 7},
         {4, 2, CellKind::Number, "", 8},
         {4, 3, CellKind::Number, "", 9},
