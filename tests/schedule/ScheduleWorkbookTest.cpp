@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "report/CodePage.h"
 #include "schedule/RowCompute.h"
 #include "schedule/ScheduleXlsx.h"
@@ -251,6 +253,26 @@ TEST(ScheduleWorkbook, ReadScheduleFileTellsWorkbooksFromTextByTheirBytes) {
     } catch (const ScheduleFileError& error) {
         EXPECT_EQ(std::string(error.what()),
                   path.u8string() + "：文件已损坏，或不是 .xlsx 工作簿");
+    }
+}
+
+// A workbook LibreOffice made from the example schedule (the test
+// schedule_libreoffice_workbook converts it and names it here) reads to exactly
+// the rows of the CSV file.
+TEST(LibreOfficeWorkbook, ReadsTheExampleScheduleAsItsCsvFile) {
+    const char* made = std::getenv("ROKAL_LIBREOFFICE_XLSX");
+    if (made == nullptr) {
+        GTEST_SKIP() << "run by the test schedule_libreoffice_workbook";
+    }
+    const Schedule csv = ReadScheduleFile(ROKAL_SOURCE_DIR "/examples/piles.csv");
+    const Schedule book = ReadScheduleFile(made);
+    EXPECT_EQ(book.extraColumns, csv.extraColumns);
+    ASSERT_EQ(book.rows.size(), csv.rows.size());
+    for (std::size_t i = 0; i < csv.rows.size(); ++i) {
+        EXPECT_EQ(book.rows[i].cells, csv.rows[i].cells) << i;
+        EXPECT_EQ(book.rows[i].extra, csv.rows[i].extra) << i;
+        EXPECT_EQ(book.rows[i].line, csv.rows[i].line) << i;
+        EXPECT_TRUE(book.rows[i].unreadable.empty()) << i;
     }
 }
 
