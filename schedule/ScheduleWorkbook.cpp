@@ -5,7 +5,6 @@
 
 #include "report/CodePage.h"
 #include "schedule/HeaderMap.h"
-#include "schedule/RowReading.h"
 #include "schedule/XlsxNumbers.h"
 #include "workbook/WorkbookError.h"
 #include "workbook/XlsxWorkbook.h"
@@ -56,9 +55,24 @@ bool IsHeaderRow(const SheetRow& row) {
     return names >= kMinHeaderNames;
 }
 
+// Only spaces, tabs and ideographic spaces (U+3000), as IsBlankCell has it.
+bool IsBlankUtf8(std::string_view text) {
+    static constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
+    for (std::size_t i = 0; i < text.size();) {
+        if (text[i] == ' ' || text[i] == '\t') {
+            ++i;
+        } else if (text.substr(i, kIdeographicSpace.size()) == kIdeographicSpace) {
+            i += kIdeographicSpace.size();
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool IsBlankRow(const SheetRow& row) {
     return std::all_of(row.cells.begin(), row.cells.end(), [](const SheetCell& cell) {
-        return cell.kind == CellKind::Text && IsBlankCell(Utf8ToUtf16(cell.text));
+        return cell.kind == CellKind::Text && IsBlankUtf8(cell.text);
     });
 }
 
@@ -91,6 +105,13 @@ class SheetSchedule {
     }
 
     bool HasHeader() const { return headerLine_ != 0; }
+
+    // Room for the rows the sheet says it has, within reason: a damaged sheet's
+    // claim costs no more than this.
+    void Reserve(const CellRange& dimension) {
+        constexpr int kMaxReservedRows = 200000;
+        schedule_.rows.reserve(static_cast<std::size_t>(std::min(dimension.last.row, kMaxReservedRows)));
+    }
 
     // The schedule, with the cells inside merged ranges marked and the extra
     // columns that have neither a name nor a value left out.
@@ -250,7 +271,8 @@ std::optional<Schedule> ReadSheet(XlsxWorkbook& workbook, std::size_t sheet,
                                   const ScheduleReadOptions& options) {
     SheetSchedule reader(Utf8ToUtf16(workbook.Sheets()[sheet].name), options.decimalSeparator);
     const std::vector<CellRange> merges =
-        workbook.ReadRows(sheet, [&](SheetRow& row) { return reader.Add(row); });
+        workbook.ReadRows(sheet, [&](SheetRow& row) { return reader.Add(row); },
+                          [&](const CellRange& dimension) { reader.Reserve(dimension); });
     if (!reader.HasHeader()) {
         return std::nullopt;
     }

@@ -49,8 +49,9 @@ enum class TextTarget { None, Value, Formula, Inline };
 
 class SheetHandler : public XmlHandler {
   public:
-    SheetHandler(const SheetContext& context, const RowSink& onRow)
-        : context_(context), onRow_(onRow) {}
+    SheetHandler(const SheetContext& context, const RowSink& onRow,
+                 const DimensionSink& onDimension)
+        : context_(context), onRow_(onRow), onDimension_(onDimension) {}
 
     void Start(std::string_view name, const XmlAttributes& attributes) override {
         if (name == "row") {
@@ -60,6 +61,11 @@ class SheetHandler : public XmlHandler {
         } else if (!inCell_) {
             if (name == "mergeCell") {
                 AddMerge(attributes.Find("ref"));
+            } else if (name == "dimension" && onDimension_) {
+                const char* ref = attributes.Find("ref");
+                if (const auto range = ReadCellRange(ref != nullptr ? ref : "")) {
+                    onDimension_(*range);
+                }
             }
         } else if (name == "v") {
             cell_.hasValue = true;
@@ -253,6 +259,7 @@ class SheetHandler : public XmlHandler {
 
     const SheetContext& context_;
     const RowSink& onRow_;
+    const DimensionSink& onDimension_;
     SheetRow row_;
     PendingCell cell_;
     int lastColumn_ = -1;
@@ -266,8 +273,9 @@ class SheetHandler : public XmlHandler {
 }  // namespace
 
 std::vector<CellRange> ReadSheetRows(const PackageParts& parts, const std::string& part,
-                                     const SheetContext& context, const RowSink& onRow) {
-    SheetHandler handler(context, onRow);
+                                     const SheetContext& context, const RowSink& onRow,
+                                     const DimensionSink& onDimension) {
+    SheetHandler handler(context, onRow, onDimension);
     ParseXmlPart(parts, part, kMaxSheetPartBytes, handler);
     return handler.Done() ? std::vector<CellRange>() : std::move(handler.merges);
 }

@@ -47,6 +47,9 @@ struct SheetContext {
 // Takes each row as it is read; returns false to stop reading. It may move the
 // cells' texts out.
 using RowSink = std::function<bool(SheetRow& row)>;
+// Takes the range the sheet says its cells lie in, before the first row: a hint
+// for the memory to hold them, which a damaged sheet may get wrong.
+using DimensionSink = std::function<void(const CellRange& range)>;
 
 // Streams the rows of a worksheet part that hold a value to onRow, in order, and
 // returns the sheet's merged ranges (found after the rows; none when onRow
@@ -55,6 +58,7 @@ using RowSink = std::function<bool(SheetRow& row)>;
 // damaged sheet: rows or cells out of order, a cell beyond the largest sheet, a
 // number that is none, a shared text that does not exist.
 std::vector<CellRange> ReadSheetRows(const PackageParts& parts, const std::string& part,
-                                     const SheetContext& context, const RowSink& onRow);
+                                     const SheetContext& context, const RowSink& onRow,
+                                     const DimensionSink& onDimension = {});
 
 }  // namespace rokal

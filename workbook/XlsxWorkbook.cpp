@@ -31,7 +31,8 @@ void XlsxWorkbook::LoadCellReferences() {
     loaded_ = true;
 }
 
-std::vector<CellRange> XlsxWorkbook::ReadRows(std::size_t sheet, const RowSink& onRow) {
+std::vector<CellRange> XlsxWorkbook::ReadRows(std::size_t sheet, const RowSink& onRow,
+                                              const DimensionSink& onDimension) {
     LoadCellReferences();
     const SheetEntry& entry = structure_.sheets.at(sheet);
     SheetContext context;
@@ -39,7 +40,7 @@ std::vector<CellRange> XlsxWorkbook::ReadRows(std::size_t sheet, const RowSink& 
     context.sharedStrings = &sharedStrings_;
     context.styles = &styles_;
     context.date1904 = structure_.date1904;
-    return ReadSheetRows(*parts_, entry.part, context, onRow);
+    return ReadSheetRows(*parts_, entry.part, context, onRow, onDimension);
 }
 
 }  // namespace rokal

@@ -27,7 +27,8 @@ class XlsxWorkbook {
     std::optional<std::size_t> FindSheet(std::string_view name) const;
 
     // Streams the rows of a sheet (see ReadSheetRows) and returns its merged ranges.
-    std::vector<CellRange> ReadRows(std::size_t sheet, const RowSink& onRow);
+    std::vector<CellRange> ReadRows(std::size_t sheet, const RowSink& onRow,
+                                    const DimensionSink& onDimension = {});
 
   private:
     void LoadCellReferences();

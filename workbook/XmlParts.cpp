@@ -14,11 +14,11 @@ namespace rokal {
 
 namespace {
 
-// Expat joins a namespace and a local name with this character.
-constexpr char kNamespaceSeparator = '\x01';
-
+// A name without its namespace prefix: "x:row" is "row". Expat reads the names
+// as written, without resolving namespaces, which would make every name a long
+// URI to compare.
 std::string_view LocalName(const char* name) {
-    const char* local = std::strrchr(name, kNamespaceSeparator);
+    const char* local = std::strchr(name, ':');
     return local != nullptr ? std::string_view(local + 1) : std::string_view(name);
 }
 
@@ -27,7 +27,7 @@ std::string_view LocalName(const char* name) {
 class XmlParse {
   public:
     XmlParse(std::string_view part, XmlHandler& handler)
-        : part_(part), handler_(handler), parser_(XML_ParserCreateNS(nullptr, kNamespaceSeparator)) {
+        : part_(part), handler_(handler), parser_(XML_ParserCreate(nullptr)) {
         if (!parser_) {
             throw std::bad_alloc();
         }
@@ -116,7 +116,7 @@ class XmlParse {
 
 const char* XmlAttributes::Find(std::string_view name) const {
     for (const char** pair = pairs_; pair != nullptr && pair[0] != nullptr; pair += 2) {
-        if (LocalName(pair[0]) == name) {
+        if (LocalName(pair[0]) == name && std::strncmp(pair[0], "xmlns", 5) != 0) {
             return pair[1];
         }
     }

@@ -12,8 +12,8 @@ namespace rokal {
 class XmlAttributes {
   public:
     explicit XmlAttributes(const char** pairs) : pairs_(pairs) {}
-    // The value of the attribute whose local name (after any namespace) is name,
-    // or nullptr.
+    // The value of the attribute whose local name (after any namespace prefix) is
+    // name, or nullptr.
     const char* Find(std::string_view name) const;
 
   private:
@@ -21,7 +21,8 @@ class XmlAttributes {
 };
 
 // What an XML part holds, element by element, in document order. Names are
-// local names: without the namespace, so that "x:row" and "row" are the same.
+// local names: without a namespace prefix, so that "x:row" and "row" are the
+// same (a workbook's parts never use one name in two namespaces).
 class XmlHandler {
   public:
     virtual ~XmlHandler() = default;

@@ -25,6 +25,8 @@ struct WorkbookFixture {
     bool date1904 = false;
     // The indexes of sheets hidden from the tabs.
     std::vector<std::size_t> hidden;
+    // Entries deflated, or stored as they are (quicker to make).
+    bool deflate = true;
     // Changes the first sheet's zip entry, for a damaged or hostile archive.
     std::function<void(ZipBuilder::Entry&)> alterFirstSheet;
 };
@@ -59,6 +61,7 @@ inline ZipBuilder WorkbookZip(const WorkbookFixture& fixture) {
         entry.name = "xl/worksheets/sheet" + n + ".xml";
         entry.content =
             sheet.rfind("<?xml", 0) == 0 ? sheet : SheetXml(sheet, fixture.afterSheetData);
+        entry.deflate = fixture.deflate;
         if (i == 0 && fixture.alterFirstSheet) {
             fixture.alterFirstSheet(entry);
         }
@@ -70,22 +73,25 @@ inline ZipBuilder WorkbookZip(const WorkbookFixture& fixture) {
                 "sharedStrings\" Target=\"sharedStrings.xml\"/>";
         zip.Add("xl/sharedStrings.xml", std::string("<?xml version=\"1.0\"?><sst ") +
                                             kMainNamespace + ">" + fixture.sharedStrings +
-                                            "</sst>");
+                                            "</sst>",
+                fixture.deflate);
     }
     if (!fixture.styles.empty()) {
         rels += "<Relationship Id=\"rIdY\" Type=\"" + relType + "styles\" Target=\"/xl/styles.xml\"/>";
         zip.Add("xl/styles.xml", std::string("<?xml version=\"1.0\"?><styleSheet ") +
-                                     kMainNamespace + ">" + fixture.styles + "</styleSheet>");
+                                     kMainNamespace + ">" + fixture.styles + "</styleSheet>",
+                fixture.deflate);
     }
     rels += "</Relationships>";
-    zip.Add("[Content_Types].xml", "<?xml version=\"1.0\"?><Types/>");
+    zip.Add("[Content_Types].xml", "<?xml version=\"1.0\"?><Types/>", fixture.deflate);
     zip.Add("_rels/.rels",
             "<?xml version=\"1.0\"?><Relationships "
             "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
             "<Relationship Id=\"rId1\" Type=\"" +
-                relType + "officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>");
-    zip.Add("xl/workbook.xml", workbook);
-    zip.Add("xl/_rels/workbook.xml.rels", rels);
+                relType + "officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>",
+            fixture.deflate);
+    zip.Add("xl/workbook.xml", workbook, fixture.deflate);
+    zip.Add("xl/_rels/workbook.xml.rels", rels, fixture.deflate);
     return zip;
 }
 
