@@ -112,12 +112,22 @@ class OpenEntry {
 
 }  // namespace
 
+// Closed with the state, also when the constructor throws.
 struct ZipParts::State {
     std::string bytes;
     MemoryFile file;
     zlib_filefunc64_def functions{};
     unzFile zip = nullptr;
     mutable std::uint64_t unpacked = 0;
+
+    State() = default;
+    State(const State&) = delete;
+    State& operator=(const State&) = delete;
+    ~State() {
+        if (zip != nullptr) {
+            unzClose(zip);
+        }
+    }
 };
 
 bool LooksLikeCompoundDocument(std::string_view bytes) {
@@ -145,11 +155,7 @@ ZipParts::ZipParts(std::string bytes) : state_(std::make_unique<State>()) {
     }
 }
 
-ZipParts::~ZipParts() {
-    if (state_->zip != nullptr) {
-        unzClose(state_->zip);
-    }
-}
+ZipParts::~ZipParts() = default;
 
 bool ZipParts::Has(std::string_view name) const {
     return unzLocateFile(state_->zip, PartName(name).c_str(), kCaseInsensitive) == UNZ_OK;
