@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -10,6 +11,7 @@
 #include "schedule/ResultsCsv.h"
 #include "schedule/XlsxNumbers.h"
 #include "workbook/SheetWriter.h"
+#include "workbook/SheetWriterThread.h"
 #include "workbook/XlsxBuilder.h"
 
 namespace rokal {
@@ -120,6 +122,8 @@ struct ResultsXlsxWriter::State {
     SheetWriter results;
     SheetWriter summary;
     Formats formats;
+    // The rows' cells go to the results sheet on a thread of their own.
+    std::unique_ptr<SheetWriterThread> rows;
     int row = 1;
     std::size_t passing = 0;
     std::size_t failing = 0;
@@ -169,9 +173,9 @@ struct ResultsXlsxWriter::State {
                 number = ShownNumber(text, ColumnDecimalSeparator(column, separator));
             }
             if (number) {
-                results.Number(row, i, *number, text, format);
+                rows->Number(row, i, *number, text, format);
             } else {
-                results.Text(row, i, text, format);
+                rows->Text(row, i, text, format);
             }
         }
     }
@@ -211,9 +215,9 @@ struct ResultsXlsxWriter::State {
             const std::optional<double> number =
                 numeric ? ShownNumber(text, separator) : std::nullopt;
             if (number) {
-                results.Number(row, column, *number, text, format);
+                rows->Number(row, column, *number, text, format);
             } else {
-                results.Text(row, column, text, format);
+                rows->Text(row, column, text, format);
             }
         }
     }
@@ -264,6 +268,7 @@ ResultsXlsxWriter::ResultsXlsxWriter(PrecisionMode mode, char16_t decimalSeparat
                                      std::u16string timeText)
     : state_(std::make_unique<State>(mode, decimalSeparator, step, std::move(timeText))) {
     state_->WriteHeader();
+    state_->rows = std::make_unique<SheetWriterThread>(state_->results);
 }
 
 ResultsXlsxWriter::~ResultsXlsxWriter() = default;
@@ -280,6 +285,7 @@ void ResultsXlsxWriter::Add(const ScheduleRow& row, std::size_t index, const Row
 
 std::string ResultsXlsxWriter::Finish() {
     State& s = *state_;
+    s.rows->Finish();
     worksheet_autofilter(s.results.Sheet(), 0, 0, static_cast<lxw_row_t>(s.row - 1),
                          static_cast<lxw_col_t>(s.ColumnCount() - 1));
     s.results.FitColumns();

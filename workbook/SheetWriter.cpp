@@ -17,6 +17,17 @@ constexpr int kPadding = 2;
 
 }  // namespace
 
+int ShownWidth(const std::u16string& text) {
+    int width = 0;
+    std::size_t start = 0;
+    while (start <= text.size() && width < kMaxWidth) {
+        const std::size_t end = std::min(text.find(u'\n', start), text.size());
+        width = std::max(width, DisplayWidth(text.substr(start, end - start)));
+        start = end + 1;
+    }
+    return width;
+}
+
 SheetWriter::SheetWriter(lxw_worksheet* sheet, std::string sheetName)
     : sheet_(sheet), name_(std::move(sheetName)) {}
 
@@ -35,41 +46,43 @@ void SheetWriter::Check(lxw_error error, int row, int column) const {
     }
 }
 
-void SheetWriter::Widen(int column, const std::u16string& text) {
+void SheetWriter::Widen(int column, int width) {
     if (column >= static_cast<int>(widths_.size())) {
         widths_.resize(static_cast<std::size_t>(column) + 1, 0);
     }
-    int& width = widths_[static_cast<std::size_t>(column)];
-    // A line break starts a new line of the cell: the widest line counts.
-    std::size_t start = 0;
-    while (start <= text.size() && width < kMaxWidth) {
-        const std::size_t end = std::min(text.find(u'\n', start), text.size());
-        width = std::max(width, DisplayWidth(text.substr(start, end - start)));
-        start = end + 1;
-    }
+    int& widest = widths_[static_cast<std::size_t>(column)];
+    widest = std::max(widest, width);
 }
 
 void SheetWriter::Text(int row, int column, const std::u16string& text, lxw_format* format) {
-    if (text.empty()) {
-        if (format != nullptr) {
-            Check(worksheet_write_blank(sheet_, static_cast<lxw_row_t>(row),
-                                        static_cast<lxw_col_t>(column), format),
-                  row, column);
-        }
-        return;
-    }
-    Check(worksheet_write_string(sheet_, static_cast<lxw_row_t>(row),
-                                 static_cast<lxw_col_t>(column), Utf16ToUtf8(text).c_str(), format),
-          row, column);
-    Widen(column, text);
+    Utf8Text(row, column, Utf16ToUtf8(text), ShownWidth(text), format);
 }
 
 void SheetWriter::Number(int row, int column, double value, const std::u16string& shownText,
                          lxw_format* format) {
+    NumberOfWidth(row, column, value, ShownWidth(shownText), format);
+}
+
+void SheetWriter::Utf8Text(int row, int column, const std::string& text, int width,
+                           lxw_format* format) {
+    const auto r = static_cast<lxw_row_t>(row);
+    const auto c = static_cast<lxw_col_t>(column);
+    if (text.empty()) {
+        if (format != nullptr) {
+            Check(worksheet_write_blank(sheet_, r, c, format), row, column);
+        }
+        return;
+    }
+    Check(worksheet_write_string(sheet_, r, c, text.c_str(), format), row, column);
+    Widen(column, width);
+}
+
+void SheetWriter::NumberOfWidth(int row, int column, double value, int width,
+                                lxw_format* format) {
     Check(worksheet_write_number(sheet_, static_cast<lxw_row_t>(row),
                                  static_cast<lxw_col_t>(column), value, format),
           row, column);
-    Widen(column, shownText);
+    Widen(column, width);
 }
 
 void SheetWriter::FitColumns() {

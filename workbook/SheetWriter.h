@@ -21,6 +21,10 @@ class SheetWriter {
     // A number, shown as shownText (for the column's width).
     void Number(int row, int column, double value, const std::u16string& shownText,
                 lxw_format* format = nullptr);
+    // The same with the text in UTF-8 and the width worked out (ShownWidth).
+    void Utf8Text(int row, int column, const std::string& text, int width, lxw_format* format);
+    void NumberOfWidth(int row, int column, double value, int width, lxw_format* format);
+
     // Gives each column the width of its widest text, Chinese characters counted
     // twice, within sensible bounds.
     void FitColumns();
@@ -28,12 +32,16 @@ class SheetWriter {
     lxw_worksheet* Sheet() const { return sheet_; }
 
   private:
-    void Widen(int column, const std::u16string& text);
+    void Widen(int column, int width);
     void Check(lxw_error error, int row, int column) const;
 
     lxw_worksheet* sheet_;
     std::string name_;
     std::vector<int> widths_;
 };
+
+// The width a text takes in a column: its widest line, Chinese characters counted
+// twice.
+int ShownWidth(const std::u16string& text);
 
 }  // namespace rokal
