@@ -18,14 +18,6 @@ Lines CheckSummary(const ScheduleRun& run);
 // proposed grade. A count line ends it.
 Lines DesignSummary(const ScheduleRun& run);
 
-// How the piles of a run came out.
-struct RowTally {
-    std::size_t passing = 0;  // computed, every given check holds
-    std::size_t failing = 0;  // computed, a check does not hold
-    std::size_t bad = 0;      // not computed
-    void Add(const RowResult& result);
-};
-
 // "桩表共 12 根桩：10 根计算完成且验算满足，1 根验算不满足，1 根有错误".
 std::u16string CountLine(const RowTally& tally);
 

@@ -125,9 +125,7 @@ struct ResultsXlsxWriter::State {
     // The rows' cells go to the results sheet on a thread of their own.
     std::unique_ptr<SheetWriterThread> rows;
     int row = 1;
-    std::size_t passing = 0;
-    std::size_t failing = 0;
-    std::size_t bad = 0;
+    RowTally tally;
 
     State(PrecisionMode m, char16_t s, DepthStep st, std::u16string time)
         : mode(m),
@@ -222,24 +220,15 @@ struct ResultsXlsxWriter::State {
         }
     }
 
-    void Count(const RowResult& result) {
-        if (!result.Computed()) {
-            ++bad;
-        } else if (result.Passes()) {
-            ++passing;
-        } else {
-            ++failing;
-        }
-    }
-
     void WriteSummary() {
         const std::pair<const char16_t*, std::size_t> counts[] = {
-            {u"桩数", passing + failing + bad},
-            {u"计算完成且验算满足", passing},
-            {u"验算不满足", failing},
-            {u"有错误", bad},
+            {u"桩数", tally.passing + tally.failing + tally.bad},
+            {u"计算完成且验算满足", tally.passing},
+            {u"验算不满足", tally.failing},
+            {u"有错误", tally.bad},
         };
-        // The settings the results were computed with.
+        // The settings the results were computed with. The minimum socket depth
+        // joins them once the design takes one.
         const std::pair<const char16_t*, std::u16string> settings[] = {
             {u"结果精度", PrecisionModeText(mode)},
             {u"深度取整", DepthStepText(step)},
@@ -279,7 +268,7 @@ void ResultsXlsxWriter::Add(const ScheduleRow& row, std::size_t index, const Row
     s.WriteInputs(row, index, result);
     RowResultTexts texts = FormatRowResult(result, design, s.mode, s.separator);
     s.WriteResults(texts);
-    s.Count(result);
+    s.tally.Add(result);
     ++s.row;
 }
 

@@ -155,6 +155,16 @@ const std::u16string& CheckVerdictText(bool holds) {
     return holds ? kHolds : kFails;
 }
 
+void RowTally::Add(const RowResult& result) {
+    if (!result.Computed()) {
+        ++bad;
+    } else if (result.Passes()) {
+        ++passing;
+    } else {
+        ++failing;
+    }
+}
+
 bool RowResult::Passes() const {
     return Computed() && (!raCheck || raCheck->holds) && (!rcCheck || rcCheck->holds);
 }
