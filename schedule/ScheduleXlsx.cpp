@@ -15,14 +15,14 @@ bool IsTextColumn(ScheduleColumn column) {
 }
 
 void WriteCell(SheetWriter& sheet, int row, int column, const std::u16string& text,
-               std::optional<char16_t> numberSeparator) {
+               std::optional<char16_t> numberSeparator, lxw_format* textFormat = nullptr) {
     if (numberSeparator) {
         if (const std::optional<double> value = ExactWorkbookNumber(text, *numberSeparator)) {
             sheet.Number(row, column, *value, text);
             return;
         }
     }
-    sheet.Text(row, column, text);
+    sheet.Text(row, column, text, textFormat);
 }
 
 }  // namespace
@@ -37,6 +37,9 @@ std::string ScheduleToXlsx(const Schedule& schedule, char16_t decimalSeparator) 
     SheetWriter sheet(builder.AddSheet(name), name);
     lxw_format* bold = workbook_add_format(builder.Workbook());
     format_set_bold(bold);
+    // Depths such as "1.5d" stand to the right, as the depths in mm beside them do.
+    lxw_format* depth = workbook_add_format(builder.Workbook());
+    format_set_align(depth, LXW_ALIGN_RIGHT);
 
     int column = 0;
     for (int i = 0; i < kScheduleColumnCount; ++i) {
@@ -55,7 +58,8 @@ std::string ScheduleToXlsx(const Schedule& schedule, char16_t decimalSeparator) 
             if (!IsTextColumn(scheduleColumn)) {
                 separator = ColumnDecimalSeparator(scheduleColumn, decimalSeparator);
             }
-            WriteCell(sheet, row, i, pile.Cell(scheduleColumn), separator);
+            WriteCell(sheet, row, i, pile.Cell(scheduleColumn), separator,
+                      scheduleColumn == ScheduleColumn::Hr ? depth : nullptr);
         }
         for (std::size_t i = 0; i < schedule.extraColumns.size() && i < pile.extra.size(); ++i) {
             WriteCell(sheet, row, kScheduleColumnCount + static_cast<int>(i), pile.extra[i],
