@@ -1,6 +1,7 @@
 #include "schedule/ScheduleWorkbook.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "report/CodePage.h"
@@ -76,6 +77,12 @@ bool IsBlankRow(const SheetRow& row) {
     });
 }
 
+std::array<int, kScheduleColumnCount> MissingColumns() {
+    std::array<int, kScheduleColumnCount> columns{};
+    columns.fill(-1);
+    return columns;
+}
+
 // What a sheet column holds in the schedule.
 struct Slot {
     std::optional<ScheduleColumn> column;  // a schedule column, or
@@ -116,9 +123,7 @@ class SheetSchedule {
     // The schedule, with the cells inside merged ranges marked and the extra
     // columns that have neither a name nor a value left out.
     Schedule Finish(const std::vector<CellRange>& merges) {
-        for (const CellRange& range : merges) {
-            MarkMerged(range);
-        }
+        MarkMerged(merges);
         DropEmptyExtraColumns();
         return std::move(schedule_);
     }
@@ -141,7 +146,8 @@ class SheetSchedule {
             if (map.fieldOf[i]) {
                 const auto column = static_cast<ScheduleColumn>(i);
                 slots_[*map.fieldOf[i]].column = column;
-                schedule_.sheetColumns[i] = Utf8ToUtf16(ColumnLetters(static_cast<int>(*map.fieldOf[i])));
+                sheetColumnOf_[i] = static_cast<int>(*map.fieldOf[i]);
+                schedule_.sheetColumns[i] = Utf8ToUtf16(ColumnLetters(sheetColumnOf_[i]));
             }
         }
         for (std::size_t i = 0; i < map.extraFields.size(); ++i) {
@@ -190,25 +196,50 @@ class SheetSchedule {
         return row;
     }
 
-    void MarkMerged(const CellRange& range) {
-        const std::string first = CellReferenceText(range.first);
-        const std::u16string message = u"单元格在合并区域 " +
-                                       Utf8ToUtf16(first + ":" + CellReferenceText(range.last)) +
-                                       u" 中，只有 " + Utf8ToUtf16(first) + u" 有值";
-        auto row = std::lower_bound(
-            schedule_.rows.begin(), schedule_.rows.end(), range.first.row,
-            [](const ScheduleRow& r, int line) { return r.line < line; });
-        for (; row != schedule_.rows.end() && row->line <= range.last.row; ++row) {
-            for (int column = range.first.column; column <= range.last.column; ++column) {
-                const bool topLeft = row->line == range.first.row && column == range.first.column;
-                const auto index = static_cast<std::size_t>(column);
-                if (topLeft || index >= slots_.size() || !slots_[index].column) {
-                    continue;
+    // Marks the cells of the schedule's columns that lie inside a merged range
+    // but are not its first cell. Each column is swept once over the rows, so
+    // that many large ranges cost no more than sorting them.
+    void MarkMerged(const std::vector<CellRange>& merges) {
+        struct Span {
+            int first;
+            int last;
+            std::size_t range;
+        };
+        for (std::size_t c = 0; c < sheetColumnOf_.size(); ++c) {
+            const int column = sheetColumnOf_[c];
+            std::vector<Span> spans;
+            for (std::size_t i = 0; i < merges.size(); ++i) {
+                const CellRange& range = merges[i];
+                if (column >= range.first.column && column <= range.last.column) {
+                    const int first = range.first.row + (column == range.first.column ? 1 : 0);
+                    if (first <= range.last.row) {
+                        spans.push_back({first, range.last.row, i});
+                    }
                 }
-                const ScheduleColumn scheduleColumn = *slots_[index].column;
-                row->unreadable.push_back({scheduleColumn, row->Cell(scheduleColumn), message});
+            }
+            std::sort(spans.begin(), spans.end(),
+                      [](const Span& a, const Span& b) { return a.first < b.first; });
+            const Span* widest = nullptr;  // of the spans begun, the one reaching furthest
+            std::size_t next = 0;
+            for (ScheduleRow& row : schedule_.rows) {
+                for (; next < spans.size() && spans[next].first <= row.line; ++next) {
+                    if (widest == nullptr || spans[next].last > widest->last) {
+                        widest = &spans[next];
+                    }
+                }
+                if (widest != nullptr && widest->last >= row.line) {
+                    const auto scheduleColumn = static_cast<ScheduleColumn>(c);
+                    row.unreadable.push_back({scheduleColumn, row.Cell(scheduleColumn),
+                                              MergedMessage(merges[widest->range])});
+                }
             }
         }
+    }
+
+    static std::u16string MergedMessage(const CellRange& range) {
+        const std::string first = CellReferenceText(range.first);
+        return u"单元格在合并区域 " + Utf8ToUtf16(first + ":" + CellReferenceText(range.last)) +
+               u" 中，只有 " + Utf8ToUtf16(first) + u" 有值";
     }
 
     void DropEmptyExtraColumns() {
@@ -263,6 +294,8 @@ class SheetSchedule {
     int headerLine_ = 0;
     int rowsSearched_ = 0;
     std::vector<Slot> slots_;
+    // The sheet column of each schedule column, -1 where the sheet has none.
+    std::array<int, kScheduleColumnCount> sheetColumnOf_ = MissingColumns();
     std::vector<int> extraSheetColumns_;
 };
 

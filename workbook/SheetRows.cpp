@@ -13,6 +13,9 @@ namespace rokal {
 
 namespace {
 
+// More merged ranges than any schedule has: a sheet with more is refused.
+constexpr std::size_t kMaxMergedRanges = 1000000;
+
 // What a date serial no date has shows as, as in a spreadsheet.
 const char kNoDate[] = "########";
 
@@ -249,6 +252,10 @@ class SheetHandler : public XmlHandler {
     void AddMerge(const char* reference) {
         if (reference == nullptr) {
             return;
+        }
+        if (merges.size() >= kMaxMergedRanges) {
+            throw WorkbookError("工作表 " + context_.sheetName + " 的合并区域超过 " +
+                                std::to_string(kMaxMergedRanges) + " 个，不是桩表");
         }
         const auto range = ReadCellRange(reference);
         if (!range) {

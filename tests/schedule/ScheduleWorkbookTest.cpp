@@ -154,6 +154,37 @@ TEST(ScheduleWorkbook, AnUnreadableCellStaysAnErrorOnlyWhileItKeepsItsText) {
     EXPECT_TRUE(ComputeRow(zh6, u'.').Computed());
 }
 
+// Ranges across columns and rows, overlapping the way a careless sheet has them;
+// many of them cost no more than sorting them.
+TEST(ScheduleWorkbook, MarksEveryCellInsideAMergedRangeButItsFirst) {
+    WorkbookFixture fixture;
+    std::string rows = Header(1);
+    for (int r = 2; r <= 6; ++r) {
+        rows += Pile(r, "Z" + std::to_string(r), Number("B" + std::to_string(r), "800"));
+    }
+    fixture.sheets = {{"S", rows}};
+    std::string merges = "<mergeCells><mergeCell ref=\"B2:C3\"/><mergeCell ref=\"H5:H6\"/>";
+    for (int i = 0; i < 20000; ++i) {
+        merges += "<mergeCell ref=\"D3:D5\"/>";
+    }
+    fixture.afterSheetData = merges + "</mergeCells>";
+    const Schedule schedule = Read(MakeWorkbook(fixture));
+    std::vector<std::u16string> marked;
+    for (const ScheduleRow& row : schedule.rows) {
+        for (const UnreadableCell& cell : row.unreadable) {
+            marked.push_back(CellPlace(schedule, row, cell.column) + u" " + cell.message);
+        }
+    }
+    EXPECT_EQ(marked, (std::vector<std::u16string>{
+                          u"S!C2 单元格在合并区域 B2:C3 中，只有 B2 有值",
+                          u"S!B3 单元格在合并区域 B2:C3 中，只有 B2 有值",
+                          u"S!C3 单元格在合并区域 B2:C3 中，只有 B2 有值",
+                          u"S!D4 单元格在合并区域 D3:D5 中，只有 D3 有值",
+                          u"S!D5 单元格在合并区域 D3:D5 中，只有 D3 有值",
+                          u"S!H6 单元格在合并区域 H5:H6 中，只有 H5 有值",
+                      }));
+}
+
 TEST(ScheduleWorkbook, NumbersTakeTheSeparatorTheirColumnIsReadWith) {
     WorkbookFixture fixture;
     fixture.sheets = {{"S", Header(1) + Pile(2, "A", Number("B2", "1000.5") + Number("C2", "1500.25") +
