@@ -94,9 +94,7 @@ void AddScheduleOptions(CLI::App& command, CliRequest& request, RawOptions& raw)
     command.add_option("file", request.file, "桩表文件：CSV 或 .xlsx 工作簿")
         ->required()
         ->type_name("FILE");
-    command
-        .add_option("--sheet", request.sheet,
-                    "要读取的工作表（默认为第一个含表头行的工作表）")
+    command.add_option("--sheet", request.sheet, "要读取的工作表（默认为第一个含表头行的工作表）")
         ->type_name("NAME");
     const char* const group = "输出（不给时在终端打印汇总表）";
     command.add_option("--csv", request.resultsCsv, "结果写成CSV（UTF-8带BOM）；- 为标准输出")

@@ -38,14 +38,14 @@ constexpr int kPaperA4 = 9;
 enum class Shown { Text, Depth, Zeta, Capacity, Verdict, Margin, Error };
 
 // Indexed as ResultHeaders() and the fields of RowResultTexts.
-constexpr std::array<Shown, 11> kResultShown = {Shown::Text,    Shown::Zeta,    Shown::Capacity,
-                                                Shown::Capacity, Shown::Verdict, Shown::Margin,
-                                                Shown::Verdict, Shown::Margin,  Shown::Depth,
-                                                Shown::Text,    Shown::Error};
+constexpr std::array<Shown, 11> kResultShown = {
+    Shown::Text,    Shown::Zeta,   Shown::Capacity, Shown::Capacity, Shown::Verdict, Shown::Margin,
+    Shown::Verdict, Shown::Margin, Shown::Depth,    Shown::Text,     Shown::Error};
 
 std::array<std::u16string*, 11> Fields(RowResultTexts& t) {
-    return {&t.rockClass, &t.zetaR,   &t.ra,      &t.rc,          &t.raCheck,      &t.raMargin,
-            &t.rcCheck,   &t.rcMargin, &t.depthProposal, &t.gradeProposal, &t.errors};
+    return {&t.rockClass,     &t.zetaR,         &t.ra,      &t.rc,
+            &t.raCheck,       &t.raMargin,      &t.rcCheck, &t.rcMargin,
+            &t.depthProposal, &t.gradeProposal, &t.errors};
 }
 
 struct Formats {

@@ -137,11 +137,10 @@ void AddUnreadableCells(const ScheduleRow& row, RowResult& result) {
         if (row.Cell(cell.column) != cell.text) {
             continue;
         }
-        result.errors.erase(std::remove_if(result.errors.begin(), result.errors.end(),
-                                           [&](const CellError& error) {
-                                               return error.column == cell.column;
-                                           }),
-                            result.errors.end());
+        result.errors.erase(
+            std::remove_if(result.errors.begin(), result.errors.end(),
+                           [&](const CellError& error) { return error.column == cell.column; }),
+            result.errors.end());
         result.errors.push_back({cell.column, cell.message});
         result.pile.reset();
     }

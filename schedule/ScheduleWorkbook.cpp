@@ -117,7 +117,8 @@ class SheetSchedule {
     // claim costs no more than this.
     void Reserve(const CellRange& dimension) {
         constexpr int kMaxReservedRows = 200000;
-        schedule_.rows.reserve(static_cast<std::size_t>(std::min(dimension.last.row, kMaxReservedRows)));
+        schedule_.rows.reserve(
+            static_cast<std::size_t>(std::min(dimension.last.row, kMaxReservedRows)));
     }
 
     // The schedule, with the cells inside merged ranges marked and the extra
@@ -303,9 +304,9 @@ class SheetSchedule {
 std::optional<Schedule> ReadSheet(XlsxWorkbook& workbook, std::size_t sheet,
                                   const ScheduleReadOptions& options) {
     SheetSchedule reader(Utf8ToUtf16(workbook.Sheets()[sheet].name), options.decimalSeparator);
-    const std::vector<CellRange> merges =
-        workbook.ReadRows(sheet, [&](SheetRow& row) { return reader.Add(row); },
-                          [&](const CellRange& dimension) { reader.Reserve(dimension); });
+    const std::vector<CellRange> merges = workbook.ReadRows(
+        sheet, [&](SheetRow& row) { return reader.Add(row); },
+        [&](const CellRange& dimension) { reader.Reserve(dimension); });
     if (!reader.HasHeader()) {
         return std::nullopt;
     }

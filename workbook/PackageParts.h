@@ -17,7 +17,8 @@ class PackageParts {
     virtual bool Has(std::string_view name) const = 0;
     // Hands the part's bytes to sink in pieces. Throws WorkbookError when the part
     // is missing or damaged, or holds more than maxBytes.
-    virtual void Read(std::string_view name, std::uint64_t maxBytes, const PartSink& sink) const = 0;
+    virtual void Read(std::string_view name, std::uint64_t maxBytes,
+                      const PartSink& sink) const = 0;
 };
 
 }  // namespace rokal

@@ -38,7 +38,8 @@ void SheetWriter::Check(lxw_error error, int row, int column) const {
     const std::string place = name_ + "!" + CellReferenceText({row + 1, column});
     switch (error) {
         case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
-            throw WorkbookError("无法写入工作簿：" + place + " 的文字超过一个单元格的 32767 个字符");
+            throw WorkbookError("无法写入工作簿：" + place +
+                                " 的文字超过一个单元格的 32767 个字符");
         case LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE:
             throw WorkbookError("无法写入工作簿：" + place + " 超出工作表的最大行数或列数");
         default:
@@ -77,8 +78,7 @@ void SheetWriter::Utf8Text(int row, int column, const std::string& text, int wid
     Widen(column, width);
 }
 
-void SheetWriter::NumberOfWidth(int row, int column, double value, int width,
-                                lxw_format* format) {
+void SheetWriter::NumberOfWidth(int row, int column, double value, int width, lxw_format* format) {
     Check(worksheet_write_number(sheet_, static_cast<lxw_row_t>(row),
                                  static_cast<lxw_col_t>(column), value, format),
           row, column);
@@ -88,8 +88,8 @@ void SheetWriter::NumberOfWidth(int row, int column, double value, int width,
 void SheetWriter::FitColumns() {
     for (std::size_t column = 0; column < widths_.size(); ++column) {
         const int width = std::clamp(widths_[column] + kPadding, kMinWidth, kMaxWidth);
-        worksheet_set_column(sheet_, static_cast<lxw_col_t>(column),
-                             static_cast<lxw_col_t>(column), width, nullptr);
+        worksheet_set_column(sheet_, static_cast<lxw_col_t>(column), static_cast<lxw_col_t>(column),
+                             width, nullptr);
     }
 }
 

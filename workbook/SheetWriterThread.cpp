@@ -29,8 +29,7 @@ SheetWriterThread::~SheetWriterThread() {
     }
 }
 
-void SheetWriterThread::Text(int row, int column, const std::u16string& text,
-                             lxw_format* format) {
+void SheetWriterThread::Text(int row, int column, const std::u16string& text, lxw_format* format) {
     if (text.empty() && format == nullptr) {
         return;
     }
@@ -80,7 +79,8 @@ void SheetWriterThread::Run() {
         try {
             for (const Cell& cell : batch) {
                 if (cell.number) {
-                    sheet_.NumberOfWidth(cell.row, cell.column, cell.value, cell.width, cell.format);
+                    sheet_.NumberOfWidth(cell.row, cell.column, cell.value, cell.width,
+                                         cell.format);
                 } else {
                     sheet_.Utf8Text(cell.row, cell.column, cell.text, cell.width, cell.format);
                 }

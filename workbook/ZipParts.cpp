@@ -40,8 +40,8 @@ uLong ZCALLBACK ReadMemory(voidpf, voidpf stream, void* buffer, uLong size) {
     if (file->position >= file->bytes.size()) {
         return 0;
     }
-    const auto count = static_cast<uLong>(
-        std::min<ZPOS64_T>(size, file->bytes.size() - file->position));
+    const auto count =
+        static_cast<uLong>(std::min<ZPOS64_T>(size, file->bytes.size() - file->position));
     std::copy_n(file->bytes.data() + file->position, count, static_cast<char*>(buffer));
     file->position += count;
     return count;
@@ -177,8 +177,8 @@ void ZipParts::Read(std::string_view name, std::uint64_t maxBytes, const PartSin
     if (info.compression_method != kStored && info.compression_method != kDeflated) {
         Fail(kDamaged);
     }
-    const std::string tooLarge = "工作簿的 " + part + " 解压后超过 " +
-                                 std::to_string(maxBytes >> 20) + " MB，不能读取";
+    const std::string tooLarge =
+        "工作簿的 " + part + " 解压后超过 " + std::to_string(maxBytes >> 20) + " MB，不能读取";
     if (info.uncompressed_size > maxBytes) {
         Fail(tooLarge);
     }
@@ -189,7 +189,8 @@ void ZipParts::Read(std::string_view name, std::uint64_t maxBytes, const PartSin
     std::array<char, kPieceBytes> piece{};
     std::uint64_t total = 0;
     for (;;) {
-        const int count = unzReadCurrentFile(zip, piece.data(), static_cast<unsigned>(piece.size()));
+        const int count =
+            unzReadCurrentFile(zip, piece.data(), static_cast<unsigned>(piece.size()));
         if (count < 0) {
             Fail(kDamaged);
         }

@@ -81,7 +81,7 @@ TEST(WorkbookCommand, WritesTheResultsWorkbookWholeOrNotAtAll) {
     TempFolder folder;
     const std::string results = (folder / "结果.xlsx").u8string();
     const Outcome run = RunCli({"design", ROKAL_SOURCE_DIR "/examples/piles.csv", "--xlsx", results,
-                             "--time", "2022/12/28 09:05:03"});
+                                "--time", "2022/12/28 09:05:03"});
     EXPECT_EQ(run.status, kExitRowFailed);
     EXPECT_EQ(run.out, "桩表共 7 根桩：4 根计算完成且验算满足，3 根验算不满足\n");
     // Its first sheet holds the inputs under their names: it reads as a schedule.
@@ -92,15 +92,15 @@ TEST(WorkbookCommand, WritesTheResultsWorkbookWholeOrNotAtAll) {
     EXPECT_EQ(back.extraColumns.front(), u"岩石类别");
 
     // A mark no cell can hold: nothing is written, the earlier file stays.
-    WriteBytes(folder / "桩表.csv",
-               "桩号,桩径,嵌岩深度,岩石强度,混凝土,工艺\n" + std::string(40000, 'x') +
-                   ",1000,1.5d,25,C30,水下\n");
+    WriteBytes(folder / "桩表.csv", "桩号,桩径,嵌岩深度,岩石强度,混凝土,工艺\n" +
+                                        std::string(40000, 'x') + ",1000,1.5d,25,C30,水下\n");
     WriteBytes(results, "earlier");
     const std::string csv = (folder / "结果.csv").u8string();
-    const Outcome refused = RunCli({"check", (folder / "桩表.csv").u8string(), "--xlsx", results,
-                                 "--csv", csv});
+    const Outcome refused =
+        RunCli({"check", (folder / "桩表.csv").u8string(), "--xlsx", results, "--csv", csv});
     EXPECT_EQ(refused.status, kExitUnusable);
-    EXPECT_NE(refused.err.find("计算结果!A2 的文字超过一个单元格的 32767 个字符"), std::string::npos)
+    EXPECT_NE(refused.err.find("计算结果!A2 的文字超过一个单元格的 32767 个字符"),
+              std::string::npos)
         << refused.err;
     EXPECT_EQ(ReadBytes(results), "earlier");
     EXPECT_FALSE(std::filesystem::exists(csv));

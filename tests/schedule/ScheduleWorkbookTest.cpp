@@ -31,10 +31,10 @@ std::string Row(int number, const std::string& cells) {
 }
 std::string Header(int number) {
     const std::string n = std::to_string(number);
-    return Row(number, Text("A" + n, "桩号") + Text("B" + n, "桩径(mm)") + Text("C" + n, "嵌岩深度") +
-                           Text("D" + n, "岩石强度") + Text("E" + n, "混凝土") +
-                           Text("F" + n, "工艺") + Text("G" + n, "Nk") + Text("H" + n, "N") +
-                           Text("I" + n, "备注"));
+    return Row(number, Text("A" + n, "桩号") + Text("B" + n, "桩径(mm)") +
+                           Text("C" + n, "嵌岩深度") + Text("D" + n, "岩石强度") +
+                           Text("E" + n, "混凝土") + Text("F" + n, "工艺") + Text("G" + n, "Nk") +
+                           Text("H" + n, "N") + Text("I" + n, "备注"));
 }
 // A pile row of texts and numbers, from column A.
 std::string Pile(int number, const std::string& mark, const std::string& rest) {
@@ -67,20 +67,21 @@ WorkbookFixture EngineersWorkbook() {
                       Text("E6", "C30") + Text("F6", "泥浆护壁") +
                       "<c r=\"G6\" t=\"e\"><f>1/0</f><v>#DIV/0!</v></c>" + Number("H6", "7500")) +
              Pile(7, "ZH4",
-                  Number("B7", "1200") + Text("C7", "2d") + Number("D7", "35") +
-                      Text("E7", "C35") + Text("F7", "干作业") + Number("G7", "14000") +
+                  Number("B7", "1200") + Text("C7", "2d") + Number("D7", "35") + Text("E7", "C35") +
+                      Text("F7", "干作业") + Number("G7", "14000") +
                       "<c r=\"H7\"><f>G7*0.9</f></c>") +
              Pile(8, "ZH5",
                   Number("B8", "1200") + Text("C8", "1.2d") + Number("D8", "8") +
                       Text("E8", "C30") + Text("F8", "后注浆") + Number("G8", "9800")) +
              Pile(9, "ZH6",
-                  Number("B9", "1400") + Text("C9", "3d") + Text("E9", "C30") +
-                      Text("F9", "水下") + Number("G9", "15000") + Number("H9", "16000")) +
+                  Number("B9", "1400") + Text("C9", "3d") + Text("E9", "C30") + Text("F9", "水下") +
+                      Number("G9", "15000") + Number("H9", "16000")) +
              Row(10, Text("A10", "  ")) +
              Pile(11, "ZH7",
                   Number("B11", "800") + Text("C11", "5d") + Number("D11", "40") +
                       "<c r=\"E11\" t=\"b\"><v>1</v></c>" + Text("F11", "干作业")) +
-             "<row r=\"12\" s=\"1\" customFormat=\"1\"><c r=\"A12\" s=\"1\"/></row><row r=\"40\"/>"}};
+             "<row r=\"12\" s=\"1\" customFormat=\"1\"><c r=\"A12\" s=\"1\"/></row><row "
+             "r=\"40\"/>"}};
     fixture.afterSheetData =
         "<mergeCells count=\"2\"><mergeCell ref=\"A1:I1\"/><mergeCell ref=\"D8:D9\"/></mergeCells>";
     return fixture;
@@ -97,8 +98,8 @@ Schedule Read(const std::string& bytes, const std::u16string& sheet = u"",
 std::u16string ErrorsOf(const RowResult& result) {
     std::u16string text;
     for (const CellError& error : result.errors) {
-        text += (text.empty() ? u"" : u"；") + ScheduleColumnName(error.column) + u"：" +
-                error.message;
+        text +=
+            (text.empty() ? u"" : u"；") + ScheduleColumnName(error.column) + u"：" + error.message;
     }
     return text;
 }
@@ -114,18 +115,30 @@ TEST(ScheduleWorkbook, ReadsAnEngineersSheetWithItsCellErrors) {
         std::u16string errors;
     };
     const Expected expected[] = {
-        {4, {u"ZH1", u"800", u"1.5d", u"12", u"C30", u"泥浆护壁", u"2500", u"3500.0000000000005"},
-         u"1轴/A", u""},
-        {5, {u"ZH2", u"1000", u"2000", u"25", u"C30", u"泥浆护壁", u"2023-05-01", u"7000"},
-         u"2023-05-01", u"Nk：单元格是日期 2023-05-01"},
-        {6, {u"ZH3", u"1000", u"1.5d", u"25", u"C30", u"泥浆护壁", u"#DIV/0!", u"7500"}, u"",
+        {4,
+         {u"ZH1", u"800", u"1.5d", u"12", u"C30", u"泥浆护壁", u"2500", u"3500.0000000000005"},
+         u"1轴/A",
+         u""},
+        {5,
+         {u"ZH2", u"1000", u"2000", u"25", u"C30", u"泥浆护壁", u"2023-05-01", u"7000"},
+         u"2023-05-01",
+         u"Nk：单元格是日期 2023-05-01"},
+        {6,
+         {u"ZH3", u"1000", u"1.5d", u"25", u"C30", u"泥浆护壁", u"#DIV/0!", u"7500"},
+         u"",
          u"Nk：单元格是错误值 #DIV/0!"},
-        {7, {u"ZH4", u"1200", u"2d", u"35", u"C35", u"干作业", u"14000", u"=G7*0.9"}, u"",
+        {7,
+         {u"ZH4", u"1200", u"2d", u"35", u"C35", u"干作业", u"14000", u"=G7*0.9"},
+         u"",
          u"N：公式没有保存的计算结果，请在电子表格中重新计算后保存"},
         {8, {u"ZH5", u"1200", u"1.2d", u"8", u"C30", u"后注浆", u"9800", u""}, u"", u""},
-        {9, {u"ZH6", u"1400", u"3d", u"", u"C30", u"水下", u"15000", u"16000"}, u"",
+        {9,
+         {u"ZH6", u"1400", u"3d", u"", u"C30", u"水下", u"15000", u"16000"},
+         u"",
          u"岩石强度：单元格在合并区域 D8:D9 中，只有 D8 有值"},
-        {11, {u"ZH7", u"800", u"5d", u"40", u"TRUE", u"干作业", u"", u""}, u"",
+        {11,
+         {u"ZH7", u"800", u"5d", u"40", u"TRUE", u"干作业", u"", u""},
+         u"",
          u"混凝土：单元格是逻辑值 TRUE"},
     };
     ASSERT_EQ(schedule.rows.size(), std::size(expected));
@@ -187,14 +200,14 @@ TEST(ScheduleWorkbook, MarksEveryCellInsideAMergedRangeButItsFirst) {
 
 TEST(ScheduleWorkbook, NumbersTakeTheSeparatorTheirColumnIsReadWith) {
     WorkbookFixture fixture;
-    fixture.sheets = {{"S", Header(1) + Pile(2, "A", Number("B2", "1000.5") + Number("C2", "1500.25") +
-                                                        Number("D2", "2.5") + Number("G2", "0.1") +
-                                                        Number("H2", "1E+21") + Number("I2", "1E-7"))}};
+    fixture.sheets = {{"S", Header(1) + Pile(2, "A",
+                                             Number("B2", "1000.5") + Number("C2", "1500.25") +
+                                                 Number("D2", "2.5") + Number("G2", "0.1") +
+                                                 Number("H2", "1E+21") + Number("I2", "1E-7"))}};
     const Schedule schedule = Read(MakeWorkbook(fixture), u"", u',');
     ASSERT_EQ(schedule.rows.size(), 1u);
-    EXPECT_EQ(schedule.rows[0].cells,
-              (Cells{u"A", u"1000.5", u"1500,25", u"2.5", u"", u"", u"0,1",
-                     u"1000000000000000000000"}));
+    EXPECT_EQ(schedule.rows[0].cells, (Cells{u"A", u"1000.5", u"1500,25", u"2.5", u"", u"", u"0,1",
+                                             u"1000000000000000000000"}));
     EXPECT_EQ(schedule.rows[0].extra, std::vector<std::u16string>{u"0,0000001"});
 }
 
@@ -246,11 +259,9 @@ TEST(ScheduleWorkbook, SaysWhyNoScheduleCanBeRead) {
         {{{"封面", ""}, {"桩表", Header(1)}}, u"桩表2"},
         {{{"封面", ""}, {"桩表", Header(1)}}, u"封面"},
         {{{"桩表", Row(1, Text("A1", "桩号") + Text("B1", "桩径") + Text("C1", "嵌岩深度") +
-                             Text("D1", "岩石强度") + Text("E1", "混凝土") +
-                             Text("F1", "桩径"))}},
+                              Text("D1", "岩石强度") + Text("E1", "混凝土") + Text("F1", "桩径"))}},
          u""},
-        {{{"桩表", Row(1, Text("A1", "桩号") + Text("B1", "桩径") + Text("C1", "嵌岩深度"))}},
-         u""},
+        {{{"桩表", Row(1, Text("A1", "桩号") + Text("B1", "桩径") + Text("C1", "嵌岩深度"))}}, u""},
     };
     const char* const messages[] = {
         "工作簿中没有含表头行的工作表：表头行应在前 100 个有内容的行中，至少含三个列名",
@@ -282,8 +293,7 @@ TEST(ScheduleWorkbook, ReadScheduleFileTellsWorkbooksFromTextByTheirBytes) {
         ReadScheduleFile(path);
         ADD_FAILURE();
     } catch (const ScheduleFileError& error) {
-        EXPECT_EQ(std::string(error.what()),
-                  path.u8string() + "：文件已损坏，或不是 .xlsx 工作簿");
+        EXPECT_EQ(std::string(error.what()), path.u8string() + "：文件已损坏，或不是 .xlsx 工作簿");
     }
 }
 

@@ -69,8 +69,8 @@ TEST(HostileWorkbook, EachGivesOneClearError) {
             ReadAll(bytes);
             ADD_FAILURE() << message;
         } catch (const WorkbookError& error) {
-            EXPECT_NE(std::string(error.what()).find(message), std::string::npos)
-                << message << "\n" << error.what();
+            EXPECT_NE(std::string(error.what()).find(message), std::string::npos) << message << "\n"
+                                                                                  << error.what();
         }
     }
 }

@@ -32,26 +32,30 @@ WorkbookFixture CellKinds() {
     WorkbookFixture fixture;
     fixture.sharedStrings =
         "<si><t>桩号</t></si>"
-        "<si><r><t>嵌岩</t></r><r><rPr><b/></rPr><t>深度</t></r><rPh sb=\"0\" eb=\"1\"><t>ガ</t></rPh></si>"
+        "<si><r><t>嵌岩</t></r><r><rPr><b/></rPr><t>深度</t></r><rPh sb=\"0\" "
+        "eb=\"1\"><t>ガ</t></rPh></si>"
         "<si><t xml:space=\"preserve\"> a_x000D_b </t></si>";
     fixture.styles =
         "<numFmts count=\"1\"><numFmt numFmtId=\"164\" formatCode=\"yyyy/m/d\"/></numFmts>"
         "<cellStyleXfs count=\"1\"><xf numFmtId=\"14\"/></cellStyleXfs>"
-        "<cellXfs count=\"3\"><xf numFmtId=\"0\"/><xf numFmtId=\"164\"/><xf numFmtId=\"2\"/></cellXfs>";
-    fixture.sheets = {{"Sheet1",
-                       "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c>"
-                       "<c r=\"B1\" t=\"inlineStr\"><is><t>内联</t></is></c>"
-                       "<c r=\"C1\" t=\"s\"><v>1</v></c><c r=\"D1\" t=\"s\"><v>2</v></c></row>"
-                       "<row r=\"2\"><c r=\"A2\" s=\"1\"/><c r=\"B2\" t=\"inlineStr\"><is/></c></row>"
-                       "<row r=\"3\"><c r=\"A3\" s=\"2\"><v>1000</v></c><c r=\"B3\"><v>1.5</v></c>"
-                       "<c r=\"C3\"><v>1E-7</v></c><c r=\"D3\" s=\"1\"><v>45047</v></c>"
-                       "<c r=\"E3\" t=\"b\"><v>1</v></c><c r=\"F3\" t=\"e\"><v>#DIV/0!</v></c>"
-                       "<c r=\"G3\"><f>B3*2</f><v>3</v></c><c r=\"H3\"><f>A3+B3</f></c>"
-                       "<c r=\"I3\" t=\"str\"><f>A1&amp;\"x\"</f><v>ax</v></c>"
-                       "<c r=\"J3\" s=\"1\"><v>-3</v></c><c r=\"K3\"><f>A3*2</f><v></v></c>"
-                       "<c r=\"L3\" t=\"str\"><f>\"\"</f><v></v></c></row>"
-                       "<row><c><v>7</v></c><c r=\"C4\"><v>8</v></c><c><v>9</v></c></row>"}};
-    fixture.afterSheetData = "<mergeCells count=\"2\"><mergeCell ref=\"A1:C1\"/><mergeCell ref=\"E7:E5\"/></mergeCells>";
+        "<cellXfs count=\"3\"><xf numFmtId=\"0\"/><xf numFmtId=\"164\"/><xf "
+        "numFmtId=\"2\"/></cellXfs>";
+    fixture.sheets = {
+        {"Sheet1",
+         "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c>"
+         "<c r=\"B1\" t=\"inlineStr\"><is><t>内联</t></is></c>"
+         "<c r=\"C1\" t=\"s\"><v>1</v></c><c r=\"D1\" t=\"s\"><v>2</v></c></row>"
+         "<row r=\"2\"><c r=\"A2\" s=\"1\"/><c r=\"B2\" t=\"inlineStr\"><is/></c></row>"
+         "<row r=\"3\"><c r=\"A3\" s=\"2\"><v>1000</v></c><c r=\"B3\"><v>1.5</v></c>"
+         "<c r=\"C3\"><v>1E-7</v></c><c r=\"D3\" s=\"1\"><v>45047</v></c>"
+         "<c r=\"E3\" t=\"b\"><v>1</v></c><c r=\"F3\" t=\"e\"><v>#DIV/0!</v></c>"
+         "<c r=\"G3\"><f>B3*2</f><v>3</v></c><c r=\"H3\"><f>A3+B3</f></c>"
+         "<c r=\"I3\" t=\"str\"><f>A1&amp;\"x\"</f><v>ax</v></c>"
+         "<c r=\"J3\" s=\"1\"><v>-3</v></c><c r=\"K3\"><f>A3*2</f><v></v></c>"
+         "<c r=\"L3\" t=\"str\"><f>\"\"</f><v></v></c></row>"
+         "<row><c><v>7</v></c><c r=\"C4\"><v>8</v></c><c><v>9</v></c></row>"}};
+    fixture.afterSheetData =
+        "<mergeCells count=\"2\"><mergeCell ref=\"A1:C1\"/><mergeCell ref=\"E7:E5\"/></mergeCells>";
     return fixture;
 }
 
@@ -171,7 +175,8 @@ TEST(SheetRows, DamagedSheetsAreRefusedNamingTheCell) {
             ADD_FAILURE() << sheetData;
         } catch (const WorkbookError& error) {
             EXPECT_NE(std::string(error.what()).find(message), std::string::npos)
-                << sheetData << "\n" << error.what();
+                << sheetData << "\n"
+                << error.what();
         }
     }
 }

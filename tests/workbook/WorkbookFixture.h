@@ -41,7 +41,8 @@ inline std::string SheetXml(const std::string& sheetData, const std::string& aft
 }
 
 inline ZipBuilder WorkbookZip(const WorkbookFixture& fixture) {
-    const std::string relType = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
+    const std::string relType =
+        "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
     std::string workbook = std::string("<?xml version=\"1.0\"?><workbook ") + kMainNamespace + ">" +
                            (fixture.date1904 ? "<workbookPr date1904=\"1\"/>" : "") + "<sheets>";
     std::string rels =
@@ -71,15 +72,17 @@ inline ZipBuilder WorkbookZip(const WorkbookFixture& fixture) {
     if (!fixture.sharedStrings.empty()) {
         rels += "<Relationship Id=\"rIdS\" Type=\"" + relType +
                 "sharedStrings\" Target=\"sharedStrings.xml\"/>";
-        zip.Add("xl/sharedStrings.xml", std::string("<?xml version=\"1.0\"?><sst ") +
-                                            kMainNamespace + ">" + fixture.sharedStrings +
-                                            "</sst>",
+        zip.Add("xl/sharedStrings.xml",
+                std::string("<?xml version=\"1.0\"?><sst ") + kMainNamespace + ">" +
+                    fixture.sharedStrings + "</sst>",
                 fixture.deflate);
     }
     if (!fixture.styles.empty()) {
-        rels += "<Relationship Id=\"rIdY\" Type=\"" + relType + "styles\" Target=\"/xl/styles.xml\"/>";
-        zip.Add("xl/styles.xml", std::string("<?xml version=\"1.0\"?><styleSheet ") +
-                                     kMainNamespace + ">" + fixture.styles + "</styleSheet>",
+        rels +=
+            "<Relationship Id=\"rIdY\" Type=\"" + relType + "styles\" Target=\"/xl/styles.xml\"/>";
+        zip.Add("xl/styles.xml",
+                std::string("<?xml version=\"1.0\"?><styleSheet ") + kMainNamespace + ">" +
+                    fixture.styles + "</styleSheet>",
                 fixture.deflate);
     }
     rels += "</Relationships>";

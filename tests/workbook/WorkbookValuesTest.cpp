@@ -122,14 +122,9 @@ TEST(WorkbookValues, CellReferencesReadAndWrite) {
 
 TEST(WorkbookValues, EscapedCharactersAreUndone) {
     const std::pair<const char*, const char*> cases[] = {
-        {"a_x000D_b", "a\rb"},
-        {"_x005F_x000D_", "_x000D_"},
-        {"_x4E2D_", "中"},
-        {"_xD800_", "\xEF\xBF\xBD"},
-        {"_x00_", "_x00_"},
-        {"_xZZZZ_", "_xZZZZ_"},
-        {"trailing _x", "trailing _x"},
-        {"plain", "plain"},
+        {"a_x000D_b", "a\rb"},          {"_x005F_x000D_", "_x000D_"}, {"_x4E2D_", "中"},
+        {"_xD800_", "\xEF\xBF\xBD"},    {"_x00_", "_x00_"},           {"_xZZZZ_", "_xZZZZ_"},
+        {"trailing _x", "trailing _x"}, {"plain", "plain"},
     };
     for (const auto& [stored, text] : cases) {
         EXPECT_EQ(UnescapeCellText(stored), text) << stored;

@@ -19,9 +19,9 @@ class ZipBuilder {
         std::string name;
         std::string content;
         bool deflate = true;
-        std::uint16_t flags = 0;                 // bit 0: encrypted
-        std::uint32_t crcChange = 0;             // XOR-ed into the true CRC
-        std::int64_t claimedSize = -1;           // the unpacked size the headers claim
+        std::uint16_t flags = 0;        // bit 0: encrypted
+        std::uint32_t crcChange = 0;    // XOR-ed into the true CRC
+        std::int64_t claimedSize = -1;  // the unpacked size the headers claim
     };
 
     ZipBuilder& Add(std::string name, std::string content, bool deflate = true) {
@@ -43,7 +43,8 @@ class ZipBuilder {
                       static_cast<uInt>(entry.content.size())) ^
                 entry.crcChange);
             const auto size = static_cast<std::uint32_t>(
-                entry.claimedSize >= 0 ? entry.claimedSize : static_cast<std::int64_t>(entry.content.size()));
+                entry.claimedSize >= 0 ? entry.claimedSize
+                                       : static_cast<std::int64_t>(entry.content.size()));
             const auto offset = static_cast<std::uint32_t>(out.size());
             const std::uint16_t method = entry.deflate ? 8 : 0;
             Put32(out, 0x04034b50);

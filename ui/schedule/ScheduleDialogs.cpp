@@ -88,11 +88,11 @@ ScheduleDialogs StandardScheduleDialogs() {
     dialogs.confirmDeleteRows = &ConfirmDeleteRows;
     dialogs.chooseSheet = [](QWidget* parent, const QString& file, const QStringList& sheets) {
         bool chosen = false;
-        const QString sheet = QInputDialog::getItem(
-            parent, QStringLiteral("选择工作表"),
-            QStringLiteral("“%1”中有 %2 个工作表含桩表，打开哪一个？")
-                .arg(file, QString::number(sheets.size())),
-            sheets, 0, false, &chosen);
+        const QString sheet =
+            QInputDialog::getItem(parent, QStringLiteral("选择工作表"),
+                                  QStringLiteral("“%1”中有 %2 个工作表含桩表，打开哪一个？")
+                                      .arg(file, QString::number(sheets.size())),
+                                  sheets, 0, false, &chosen);
         return chosen ? sheet : QString();
     };
     return dialogs;

@@ -19,7 +19,6 @@
 #include "schedule/ScheduleFile.h"
 #include "schedule/ScheduleWorkbook.h"
 #include "schedule/ScheduleXlsx.h"
-#include "workbook/WorkbookError.h"
 #include "ui/platform/DocumentsFolder.h"
 #include "ui/schedule/ControlCharacterWords.h"
 #include "ui/schedule/ScheduleModel.h"
@@ -27,6 +26,7 @@
 #include "ui/schedule/ScheduleWindow.h"
 #include "ui/widgets/GuardedHandler.h"
 #include "ui/widgets/MessageBoxes.h"
+#include "workbook/WorkbookError.h"
 
 namespace rokal {
 namespace {
@@ -255,7 +255,8 @@ bool ScheduleWindow::WriteSchedule(const QString& path) {
 }
 
 bool ScheduleWindow::ExportResults() {
-    const QString suffix = IsXlsxPath(path_) ? QStringLiteral("_结果.xlsx") : QStringLiteral("_结果.csv");
+    const QString suffix =
+        IsXlsxPath(path_) ? QStringLiteral("_结果.xlsx") : QStringLiteral("_结果.csv");
     const QString path = dialogs_.exportPath(this, SuggestedPath(suffix));
     if (path.isEmpty()) {
         return false;

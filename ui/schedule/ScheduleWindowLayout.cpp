@@ -41,12 +41,13 @@ struct ActionSpec {
 };
 
 const ActionSpec kActions[] = {
-    {&Window::act_open, "act_open", "打开…", "Ctrl+O", "打开桩表：CSV 文件或 .xlsx 工作簿", &Window::OpenClick},
+    {&Window::act_open, "act_open", "打开…", "Ctrl+O", "打开桩表：CSV 文件或 .xlsx 工作簿",
+     &Window::OpenClick},
     {&Window::act_save, "act_save", "保存", "Ctrl+S", "保存桩表", &Window::SaveClick},
     {&Window::act_saveAs, "act_saveAs", "另存为…", "Ctrl+Shift+S", "把桩表保存为另一个文件",
      &Window::SaveAsClick},
-    {&Window::act_export, "act_export", "导出结果…", "Ctrl+E", "把计算结果写成 CSV 文件或 .xlsx 工作簿",
-     &Window::ExportClick},
+    {&Window::act_export, "act_export", "导出结果…", "Ctrl+E",
+     "把计算结果写成 CSV 文件或 .xlsx 工作簿", &Window::ExportClick},
     {&Window::act_close, "act_close", "关闭", "Ctrl+W", "关闭桩表计算窗口", nullptr},
     {&Window::act_undo, "act_undo", "撤销", "Ctrl+Z", "撤销上一步编辑", nullptr},
     {&Window::act_redo, "act_redo", "重做", "Ctrl+Y; Ctrl+Shift+Z", "重做撤销的编辑", nullptr},
