@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Whole-process time and peak memory of rokal-cli on generated schedules:
 #   schedule_cli_time.sh ROKAL_CLI [ROWS] [BOOK_ROWS]
-# designs a ROWS-row schedule (100,000 by default) into a results CSV, then writes
-# both calculation books of a BOOK_ROWS-row one (10,000), each under /usr/bin/time -v.
+# designs a ROWS-row schedule (100,000 by default) into a results CSV, and the same
+# schedule as an .xlsx workbook into a results workbook, then writes both
+# calculation books of a BOOK_ROWS-row one (10,000), each under /usr/bin/time -v.
 set -euo pipefail
 cli=$(realpath "$1")
 rows=${2:-100000}
@@ -42,10 +43,38 @@ measure() {
     echo "$label: wall $wall, user ${user}s, system ${sys}s, peak memory $((rss / 1024)) MB, exit status $status"
 }
 
+# The CSV schedule as a workbook, numbers as numbers, written by openpyxl
+# (Debian's python3-openpyxl) as another program would write it.
+workbook() {
+    /usr/bin/python3 - "$1" "$2" <<'PYTHON'
+import csv, sys
+import openpyxl
+
+def value(text):
+    try:
+        return int(text)
+    except ValueError:
+        try:
+            return float(text)
+        except ValueError:
+            return text
+
+book = openpyxl.Workbook(write_only=True)
+sheet = book.create_sheet("桩表")
+with open(sys.argv[1], encoding="utf-8", newline="") as f:
+    for i, row in enumerate(csv.reader(f)):
+        sheet.append(row if i == 0 else [value(cell) if cell else None for cell in row])
+book.save(sys.argv[2])
+PYTHON
+}
+
 generate "$rows" >"$work/piles.csv"
 generate "$book_rows" >"$work/book.csv"
+workbook "$work/piles.csv" "$work/piles.xlsx"
 measure "design $rows rows to a results CSV" \
     "$cli" design "$work/piles.csv" --csv "$work/results.csv"
+measure "design $rows rows from a workbook to a results workbook" \
+    "$cli" design "$work/piles.xlsx" --xlsx "$work/results.xlsx"
 measure "both books of $book_rows rows" \
     "$cli" check "$work/book.csv" --text-book "$work/文本.txt" --table-book "$work/表格.txt" \
     --time "2022/12/28 09:05:03"

@@ -30,8 +30,10 @@ struct CliRequest {
     // A schedule and the files to write; "-" writes the results CSV or JSON to
     // standard output.
     std::string file;
+    std::string sheet;  // a workbook's sheet to read; empty: the first with a header row
     std::string resultsCsv;
     std::string resultsJson;
+    std::string resultsXlsx;
     std::string textBook;
     std::string tableBook;
     BookEncoding bookEncoding = BookEncoding::Gbk;
@@ -45,8 +47,8 @@ struct CliRequest {
         for (const auto& output : optionalOutputs) {
             optional = optional || output->Requested();
         }
-        return optional || !resultsCsv.empty() || !resultsJson.empty() || !textBook.empty() ||
-               !tableBook.empty();
+        return optional || !resultsCsv.empty() || !resultsJson.empty() || !resultsXlsx.empty() ||
+               !textBook.empty() || !tableBook.empty();
     }
 };
 

@@ -7,6 +7,7 @@
 
 #include "cli/ExitStatus.h"
 #include "report/CodePage.h"
+#include "schedule/ScheduleXlsx.h"
 #include "ui/about/VersionRecord.h"
 
 namespace rokal {
@@ -21,8 +22,10 @@ const char* const kFooter =
     "  rokal-cli --d 1000 --hr 1.5d --frk 25 --grade C30 --process 泥浆护壁\n"
     "  rokal-cli check piles.csv\n"
     "  rokal-cli design piles.csv --step 0.5d --csv results.csv --table-book 表格.txt\n"
+    "  rokal-cli design 桩表.xlsx --sheet 桩表 --xlsx 结果.xlsx\n"
     "\n"
-    "桩表为带表头的CSV文件（逗号、分号或制表符分隔；UTF-8或GBK），列名可用中文或英文：\n"
+    "桩表为带表头的CSV文件（逗号、分号或制表符分隔；UTF-8或GBK）或 .xlsx 工作簿，\n"
+    "列名可用中文或英文：\n"
     "  桩号/mark  桩径/d  嵌岩深度/hr  岩石强度/frk  混凝土/grade  工艺/process  Nk  N\n"
     "工艺可写全称或 干作业、泥浆护壁、后注浆、水下；Nk 与 N 单位 kN，可留空。\n"
     "\n"
@@ -94,7 +97,11 @@ void AddPileOptions(CLI::App& app, CliRequest& request) {
 }
 
 void AddScheduleOptions(CLI::App& command, CliRequest& request, RawOptions& raw) {
-    command.add_option("file", request.file, "桩表CSV文件")->required()->type_name("FILE");
+    command.add_option("file", request.file, "桩表文件：CSV 或 .xlsx 工作簿")
+        ->required()
+        ->type_name("FILE");
+    command.add_option("--sheet", request.sheet, "要读取的工作表（默认为第一个含表头行的工作表）")
+        ->type_name("NAME");
     const char* const group = "输出（不给时在终端打印汇总表）";
     command.add_option("--csv", request.resultsCsv, "结果写成CSV（UTF-8带BOM）；- 为标准输出")
         ->type_name("FILE")
@@ -102,6 +109,19 @@ void AddScheduleOptions(CLI::App& command, CliRequest& request, RawOptions& raw)
     command.add_option("--json", request.resultsJson, "结果写成JSON；- 为标准输出")
         ->type_name("FILE")
         ->group(group);
+    CLI::Option* xlsx =
+        command.add_option("--xlsx", request.resultsXlsx, "结果写成 .xlsx 工作簿（含汇总表）")
+            ->type_name("FILE")
+            ->group(group);
+    xlsx->check(CLI::Validator(
+        [](std::string& name) {
+            if (!XlsxAvailable()) {
+                return std::string("此版本的 rokal-cli 不能写 .xlsx 工作簿");
+            }
+            return name == "-" ? std::string("--xlsx 不能写到标准输出，请给出文件名")
+                               : std::string();
+        },
+        ""));
     command.add_option("--text-book", request.textBook, "文本形式的计算书")
         ->type_name("FILE")
         ->group(group);

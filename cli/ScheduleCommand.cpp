@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -17,8 +18,10 @@
 #include "schedule/CalcTime.h"
 #include "schedule/ResultsCsv.h"
 #include "schedule/ResultsJson.h"
+#include "schedule/ResultsXlsx.h"
 #include "schedule/ScheduleBooks.h"
 #include "schedule/ScheduleFile.h"
+#include "workbook/WorkbookError.h"
 
 namespace rokal {
 namespace {
@@ -38,9 +41,13 @@ std::string LoadText(const ScheduleRun& run, std::size_t i, ScheduleColumn colum
     return Utf16ToUtf8(TerminalSafe(text));
 }
 
-std::string RowName(const ScheduleRun& run, std::size_t i) {
+// "第4行 ZH3：", or "Sheet1!C4 ZH3：" for a workbook's cell.
+std::string RowName(const ScheduleRun& run, std::size_t i,
+                    std::optional<ScheduleColumn> column = std::nullopt) {
     const ScheduleRow& row = run.schedule.rows[i];
-    return "第" + std::to_string(row.line) + "行 " + Utf16ToUtf8(TerminalSafe(RowMark(row, i))) +
+    const std::u16string place =
+        column ? CellPlace(run.schedule, row, *column) : RowPlace(run.schedule, row);
+    return Utf16ToUtf8(TerminalSafe(place)) + " " + Utf16ToUtf8(TerminalSafe(RowMark(row, i))) +
            "：";
 }
 
@@ -56,7 +63,7 @@ class FailureReport {
 
     void Add(const ScheduleRun& run, std::size_t i, const RowResult& result) {
         for (const CellError& error : result.errors) {
-            text_ << RowName(run, i) << Utf16ToUtf8(CellErrorText(error)) << '\n';
+            text_ << RowName(run, i, error.column) << Utf16ToUtf8(CellErrorText(error)) << '\n';
         }
         if (result.raCheck && !result.raCheck->holds) {
             text_ << RowName(run, i) << "Ra≥Nk 不满足：Ra "
@@ -105,6 +112,7 @@ bool WantsBooks(const CliRequest& request) {
 struct RowSinks {
     std::optional<ResultsCsvWriter> csv;
     std::optional<ResultsJsonWriter> json;
+    std::unique_ptr<ResultsXlsxWriter> xlsx;
     bool books = false;
     // The summary and the optional outputs are given every row's results; the
     // plain outputs are not, so that a large schedule is never held twice.
@@ -112,14 +120,24 @@ struct RowSinks {
 };
 
 // The bytes of every named output, made before any file is touched. A book of a
-// schedule without one computed pile is not made.
-void PrepareFiles(const CliRequest& request, ScheduleRun& run, RowSinks& sinks,
+// schedule without one computed pile is not made. Returns false when an output
+// could not be made.
+bool PrepareFiles(const CliRequest& request, ScheduleRun& run, RowSinks& sinks,
                   std::vector<PendingFile>& files, std::ostream& err) {
+    bool made = true;
     if (sinks.csv) {
         files.push_back({request.resultsCsv, sinks.csv->Finish()});
     }
     if (sinks.json) {
         files.push_back({request.resultsJson, sinks.json->Finish()});
+    }
+    if (sinks.xlsx) {
+        try {
+            files.push_back({request.resultsXlsx, sinks.xlsx->Finish()});
+        } catch (const WorkbookError& error) {
+            err << "无法保存文件 " << request.resultsXlsx << ": " << error.what() << '\n';
+            made = false;
+        }
     }
     if (sinks.books) {
         run.log.AppendPiles(std::move(run.bookPiles), run.timeText);
@@ -137,6 +155,7 @@ void PrepareFiles(const CliRequest& request, ScheduleRun& run, RowSinks& sinks,
         }
         files.push_back({*name, EncodeBook(run.log.Document(doc), request.bookEncoding)});
     }
+    return made;
 }
 
 // Writes each file whole or not at all; returns false when one could not be written.
@@ -175,6 +194,7 @@ std::vector<OutputFile> NamedOutputs(const CliRequest& request) {
     const std::pair<const char*, const std::string*> standard[] = {
         {"--csv", &request.resultsCsv},
         {"--json", &request.resultsJson},
+        {"--xlsx", &request.resultsXlsx},
         {"--text-book", &request.textBook},
         {"--table-book", &request.tableBook}};
     for (const auto& [option, name] : standard) {
@@ -242,8 +262,15 @@ bool AnyOptionalOutput(const CliRequest& request) {
                        [](const auto& output) { return output->Requested(); });
 }
 
+// Throws WorkbookError when the results workbook cannot be started.
 RowSinks SinksFor(const CliRequest& request, std::size_t rows) {
     RowSinks sinks;
+    if (!request.resultsXlsx.empty()) {
+        sinks.xlsx = std::make_unique<ResultsXlsxWriter>(
+            request.mode, request.decimalSeparator, request.step,
+            request.timeText.empty() ? CurrentCalcTimeText() : Utf8ToUtf16(request.timeText),
+            request.minSocket);
+    }
     if (!request.resultsCsv.empty()) {
         sinks.csv.emplace(request.mode, request.decimalSeparator);
         sinks.csv->Reserve(rows);
@@ -281,6 +308,9 @@ void ComputeRows(const CliRequest& request, ScheduleRun& run, RowSinks& sinks,
         if (sinks.json) {
             sinks.json->Add(row, i, result, &design);
         }
+        if (sinks.xlsx) {
+            sinks.xlsx->Add(row, i, result, design);
+        }
         if (sinks.books && result.Computed()) {
             run.bookPiles.push_back(SchedulePile(row, i, result, run.mode, run.decimalSeparator));
         }
@@ -302,6 +332,7 @@ int RunSchedule(const CliRequest& request, std::ostream& out, std::ostream& err)
     Schedule schedule;
     try {
         ScheduleReading reading;
+        reading.sheet = Utf8ToUtf16(request.sheet);
         reading.decimalSeparator = request.decimalSeparator;
         schedule = ReadScheduleFile(PathFromUtf8(request.file), reading);
     } catch (const ScheduleFileError& error) {
@@ -316,14 +347,20 @@ int RunSchedule(const CliRequest& request, std::ostream& out, std::ostream& err)
     run.schedule = std::move(schedule);
     run.mode = request.mode;
     run.decimalSeparator = request.decimalSeparator;
-    RowSinks sinks = SinksFor(request, run.schedule.rows.size());
+    RowSinks sinks;
     RowTally tally;
-    {
+    try {
+        sinks = SinksFor(request, run.schedule.rows.size());
         FailureReport failures(err);
         ComputeRows(request, run, sinks, failures, tally);
+    } catch (const WorkbookError& error) {
+        err << "无法保存文件 " << request.resultsXlsx << ": " << error.what() << '\n';
+        return kExitUnusable;
     }
     std::vector<PendingFile> files;
-    PrepareFiles(request, run, sinks, files, err);
+    if (!PrepareFiles(request, run, sinks, files, err)) {
+        return kExitUnusable;
+    }
     const bool usable = WriteFiles(files, request, run, out, err);
     if (!request.WritesFiles()) {
         PrintLines(

@@ -116,19 +116,6 @@ Lines DesignSummary(const ScheduleRun& run) {
                   });
 }
 
-void RowTally::Add(const RowResult& result) {
-    if (!result.Computed()) {
-        ++bad;
-    } else if (result.Passes()) {
-        ++passing;
-    } else {
-        ++failing;
-    }
-    if (result.socketCheck && !result.socketCheck->holds) {
-        ++shortSockets;
-    }
-}
-
 std::u16string CountLine(const RowTally& tally) {
     std::u16string line = u"桩表共 " + Number(tally.passing + tally.failing + tally.bad) +
                           u" 根桩：" + Number(tally.passing) + u" 根计算完成且验算满足";

@@ -40,6 +40,11 @@ std::u16string ErrorsText(const std::vector<CellError>& errors) {
 
 }  // namespace
 
+const std::vector<std::u16string>& ResultHeaders() {
+    static const std::vector<std::u16string> headers(kResultHeaders.begin(), kResultHeaders.end());
+    return headers;
+}
+
 RowResultTexts FormatRowResult(const RowResult& result, const RowDesign& design, PrecisionMode mode,
                                char16_t decimalSeparator) {
     RowResultTexts texts;

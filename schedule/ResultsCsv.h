@@ -28,6 +28,10 @@ struct RowResultTexts {
     std::u16string errors;  // "桩径：桩身直径数据有错；..." for a row with bad cells
 };
 
+// The headers of the result columns, in the order of RowResultTexts: 岩石类别, ζr,
+// Ra(kN), Rc(kN), Ra≥Nk, Ra富余(%), Rc≥N, Rc富余(%), 建议嵌岩深度, 建议混凝土, 错误.
+const std::vector<std::u16string>& ResultHeaders();
+
 RowResultTexts FormatRowResult(const RowResult& result, const RowDesign& design, PrecisionMode mode,
                                char16_t decimalSeparator);
 

@@ -237,12 +237,41 @@ void ComputePileOf(RowResult& result, char16_t separator) {
     }
 }
 
+// A workbook cell without a readable value is the error of its column, whatever
+// its text would read as, and the row has no results.
+void AddUnreadableCells(const ScheduleRow& row, RowResult& result) {
+    for (const UnreadableCell& cell : row.unreadable) {
+        if (row.Cell(cell.column) != cell.text) {
+            continue;
+        }
+        result.errors.erase(
+            std::remove_if(result.errors.begin(), result.errors.end(),
+                           [&](const CellError& error) { return error.column == cell.column; }),
+            result.errors.end());
+        result.errors.push_back({cell.column, cell.message});
+        result.pile.reset();
+    }
+}
+
 }  // namespace
 
 const std::u16string& CheckVerdictText(bool holds) {
     static const std::u16string kHolds = u"满足";
     static const std::u16string kFails = u"不满足";
     return holds ? kHolds : kFails;
+}
+
+void RowTally::Add(const RowResult& result) {
+    if (!result.Computed()) {
+        ++bad;
+    } else if (result.Passes()) {
+        ++passing;
+    } else {
+        ++failing;
+    }
+    if (result.socketCheck && !result.socketCheck->holds) {
+        ++shortSockets;
+    }
 }
 
 bool RowResult::Passes() const {
@@ -272,6 +301,7 @@ RowResult ComputeRow(const ScheduleRow& row, char16_t decimalSeparator, MinSocke
         result.pile.reset();
     }
     result.errors.insert(result.errors.end(), cellErrors.begin(), cellErrors.end());
+    AddUnreadableCells(row, result);
     std::stable_sort(result.errors.begin(), result.errors.end(),
                      [](const CellError& a, const CellError& b) { return a.column < b.column; });
     if (result.pile) {

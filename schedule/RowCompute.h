@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,6 +47,15 @@ struct RowResult {
     bool Computed() const { return pile.has_value(); }
     // Computed, and every given check holds.
     bool Passes() const;
+};
+
+// How the piles of a run came out.
+struct RowTally {
+    std::size_t passing = 0;       // computed, every given check holds
+    std::size_t failing = 0;       // computed, a check does not hold
+    std::size_t bad = 0;           // not computed
+    std::size_t shortSockets = 0;  // computed, hr below the minimum socket (a warning)
+    void Add(const RowResult& result);
 };
 
 // Reads the row's cells and computes the pile with ComputePile, as the main window

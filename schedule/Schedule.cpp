@@ -1,5 +1,8 @@
 #include "schedule/Schedule.h"
 
+#include <algorithm>
+#include <string>
+
 #include "report/TableReport.h"
 #include "schedule/RowReading.h"
 
@@ -33,7 +36,45 @@ std::array<std::u16string, kScheduleColumnCount> Texts(Pick pick) {
     return texts;
 }
 
+std::u16string LineText(const ScheduleRow& row) {
+    std::u16string number;
+    for (char c : std::to_string(row.line)) {
+        number += static_cast<char16_t>(c);
+    }
+    return number;
+}
+
+// A sheet name as a formula writes it: in apostrophes unless it holds letters,
+// digits, underscores and characters beyond ASCII alone.
+std::u16string QuotedSheetName(const std::u16string& name) {
+    const bool plain = !name.empty() && std::all_of(name.begin(), name.end(), [](char16_t c) {
+        return c > 0x7F || c == u'_' || (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') ||
+               (c >= u'a' && c <= u'z');
+    });
+    if (plain) {
+        return name;
+    }
+    std::u16string quoted = u"'";
+    for (char16_t c : name) {
+        quoted += c == u'\'' ? u"''" : std::u16string(1, c);
+    }
+    return quoted + u"'";
+}
+
 }  // namespace
+
+std::u16string CellPlace(const Schedule& schedule, const ScheduleRow& row, ScheduleColumn column) {
+    const std::u16string& letters = schedule.sheetColumns[static_cast<std::size_t>(column)];
+    if (schedule.sheet.empty() || letters.empty()) {
+        return RowPlace(schedule, row);
+    }
+    return QuotedSheetName(schedule.sheet) + u"!" + letters + LineText(row);
+}
+
+std::u16string RowPlace(const Schedule& schedule, const ScheduleRow& row) {
+    const std::u16string line = u"第" + LineText(row) + u"行";
+    return schedule.sheet.empty() ? line : QuotedSheetName(schedule.sheet) + u" " + line;
+}
 
 const std::u16string& ScheduleColumnName(ScheduleColumn column) {
     static const auto names = Texts([](const ColumnNames& c) { return c.chinese; });

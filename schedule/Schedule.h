@@ -21,6 +21,16 @@ const std::u16string& ScheduleColumnKey(ScheduleColumn column);
 // two loads may be left out.
 bool IsRequiredColumn(ScheduleColumn column);
 
+// A cell of a workbook that holds no value a schedule can read: a date, a
+// boolean, an error value, a formula without a saved result, or a cell inside a
+// merged range. It is an error of its row for as long as the cell keeps the text
+// it was read with.
+struct UnreadableCell {
+    ScheduleColumn column = ScheduleColumn::Mark;
+    std::u16string text;     // the cell's text when it was read
+    std::u16string message;  // why it cannot be read: "单元格是日期 2023-05-01"
+};
+
 // One pile of a schedule, every cell as written. Nothing is checked here: the
 // texts are read when the row is computed (schedule/RowCompute.h), so that a
 // window can hold any text a user types.
@@ -39,8 +49,11 @@ struct ScheduleRow {
     std::vector<std::u16string> surplus;
     // How many fields the file's header has, for the message about the surplus.
     int headerFields = 0;
-    // The file line the row starts on, for messages; 0 when it was not read from a file.
+    // The file line the row starts on (a workbook's row number), for messages; 0
+    // when it was not read from a file.
     int line = 0;
+    // The cells of a workbook row that hold no readable value.
+    std::vector<UnreadableCell> unreadable;
 
     std::u16string& Cell(ScheduleColumn column) { return cells[static_cast<std::size_t>(column)]; }
     const std::u16string& Cell(ScheduleColumn column) const {
@@ -63,7 +76,18 @@ struct Schedule {
     std::vector<ScheduleRow> rows;
     // The columns converted from the file's units, in file order.
     std::vector<ConvertedColumn> convertedColumns;
+    // Where a workbook's rows were read, for messages: the sheet's name and the
+    // letters of each schedule column's sheet column ("C"), empty where the sheet
+    // has none. Empty for a CSV file.
+    std::u16string sheet;
+    std::array<std::u16string, kScheduleColumnCount> sheetColumns;
 };
+
+// Where a row's cell was read, for messages: "Sheet1!C7" ("'桩表 (2)'!C7" for a
+// sheet name a formula would quote) for a workbook, "第7行" for a CSV file.
+std::u16string CellPlace(const Schedule& schedule, const ScheduleRow& row, ScheduleColumn column);
+// Where a row was read: "Sheet1 第7行", or "第7行" for a CSV file.
+std::u16string RowPlace(const Schedule& schedule, const ScheduleRow& row);
 
 // The pile's mark: its own text, or "ZH" followed by index + 1 when that is empty
 // or only spaces.

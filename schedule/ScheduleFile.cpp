@@ -7,10 +7,10 @@
 
 #include "report/CodePage.h"
 #include "schedule/CsvReader.h"
-#include "schedule/DecimalText.h"
-#include "schedule/HeaderUnits.h"
+#include "schedule/HeaderMap.h"
 #include "schedule/RegularFile.h"
 #include "schedule/RowReading.h"
+#include "schedule/ScheduleWorkbook.h"
 
 namespace rokal {
 
@@ -30,120 +30,6 @@ std::string Place(int line, std::size_t field) {
     return "第" + std::to_string(line) + "行第" + std::to_string(field + 1) + "列";
 }
 
-char16_t AsciiLower(char16_t c) {
-    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
-
-// A header as compared, without spaces and with ASCII letters in lower case, and
-// the unit in brackets after it ("桩径(mm)", "Nk [kN]", "N（kN）"), if any.
-struct HeaderName {
-    std::u16string key;
-    std::optional<std::u16string> unit;
-};
-
-HeaderName SplitHeader(std::u16string_view header) {
-    static constexpr std::array<std::pair<char16_t, char16_t>, 3> kBrackets = {
-        {{u'(', u')'}, {u'（', u'）'}, {u'[', u']'}}};
-    std::u16string compact;
-    for (char16_t c : header) {
-        if (c != u' ' && c != u'\t' && c != u'\u3000') {
-            compact += c;
-        }
-    }
-    HeaderName name;
-    for (const auto& [open, close] : kBrackets) {
-        const std::size_t at = compact.find(open);
-        if (at != std::u16string::npos && at > 0 && compact.back() == close) {
-            name.unit = compact.substr(at + 1, compact.size() - at - 2);
-            compact.erase(at);
-            break;
-        }
-    }
-    for (char16_t& c : compact) {
-        c = AsciiLower(c);
-    }
-    name.key = std::move(compact);
-    return name;
-}
-
-std::u16string LowerKey(std::u16string_view text) {
-    return SplitHeader(text).key;
-}
-
-std::optional<ScheduleColumn> ColumnOfKey(const std::u16string& key) {
-    for (int i = 0; i < kScheduleColumnCount; ++i) {
-        const auto column = static_cast<ScheduleColumn>(i);
-        if (key == LowerKey(ScheduleColumnName(column)) ||
-            key == LowerKey(ScheduleColumnKey(column))) {
-            return column;
-        }
-    }
-    return std::nullopt;
-}
-
-// Where each field of a record goes: a schedule column or an extra column; and the
-// power of ten each schedule column's cells are converted by.
-struct ColumnMap {
-    std::array<std::optional<std::size_t>, kScheduleColumnCount> fieldOf;
-    std::array<int, kScheduleColumnCount> powerOfTen{};
-    std::vector<std::size_t> extraFields;
-    std::size_t headerFields = 0;
-};
-
-std::u16string ColumnLabel(ScheduleColumn column) {
-    const std::u16string& name = ScheduleColumnName(column);
-    const std::u16string& key = ScheduleColumnKey(column);
-    return name == key ? name : name + u" (" + key + u")";
-}
-
-// The unit a numeric column's header gives, noted in the map and the schedule.
-void TakeUnit(const HeaderName& name, ScheduleColumn column, const CsvRecord& header,
-              std::size_t field, ColumnMap& map, Schedule& schedule) {
-    if (!name.unit || !ColumnHasUnit(column)) {
-        return;
-    }
-    const std::optional<int> power = UnitPowerOfTen(column, *name.unit);
-    if (!power) {
-        Fail(Place(header.line, field) + "“" + Utf8(header.fields[field]) + "”的单位“" +
-             Utf8(*name.unit) + "”不可用：" + Utf8(ColumnLabel(column)) + " 的单位应为 " +
-             Utf8(AcceptedUnits(column)));
-    }
-    map.powerOfTen[static_cast<std::size_t>(column)] = *power;
-    if (*power != 0) {
-        schedule.convertedColumns.push_back({column, *name.unit, ProgramUnit(column)});
-    }
-}
-
-ColumnMap MapHeader(const CsvRecord& header, Schedule& schedule) {
-    ColumnMap map;
-    map.headerFields = header.fields.size();
-    for (std::size_t i = 0; i < header.fields.size(); ++i) {
-        const HeaderName name = SplitHeader(header.fields[i]);
-        const std::optional<ScheduleColumn> column = ColumnOfKey(name.key);
-        if (!column) {
-            map.extraFields.push_back(i);
-            schedule.extraColumns.push_back(header.fields[i]);
-            continue;
-        }
-        auto& slot = map.fieldOf[static_cast<std::size_t>(*column)];
-        if (slot) {
-            Fail("桩表的列重复：" + Utf8(ColumnLabel(*column)));
-        }
-        slot = i;
-        TakeUnit(name, *column, header, i, map, schedule);
-    }
-    std::u16string missing;
-    for (int i = 0; i < kScheduleColumnCount; ++i) {
-        const auto column = static_cast<ScheduleColumn>(i);
-        if (IsRequiredColumn(column) && !map.fieldOf[static_cast<std::size_t>(i)]) {
-            missing += (missing.empty() ? u"" : u"、") + ColumnLabel(column);
-        }
-    }
-    if (!missing.empty()) {
-        Fail("桩表缺少列：" + Utf8(missing));
-    }
-    return map;
-}
 
 bool IsBlankRecord(const CsvRecord& record) {
     return std::all_of(record.fields.begin(), record.fields.end(),
@@ -152,17 +38,6 @@ bool IsBlankRecord(const CsvRecord& record) {
 
 std::u16string FieldOrEmpty(std::vector<std::u16string>& fields, std::size_t index) {
     return index < fields.size() ? std::move(fields[index]) : std::u16string();
-}
-
-// A cell of a column the header gives another unit, in the program's unit. Blank
-// cells, hr as a multiple of d and cells that are not numbers stay as written.
-void ConvertCell(std::u16string& cell, ScheduleColumn column, int power, char16_t separator) {
-    if (power == 0 || (column == ScheduleColumn::Hr && cell.find(u'd') != std::u16string::npos)) {
-        return;
-    }
-    if (std::optional<std::u16string> converted = ShiftDecimalPoint(cell, power, separator)) {
-        cell = std::move(*converted);
-    }
 }
 
 ScheduleRow MakeRow(CsvRecord& record, const ColumnMap& map, char16_t separator) {
@@ -193,7 +68,11 @@ ScheduleRow MakeRow(CsvRecord& record, const ColumnMap& map, char16_t separator)
 // The delimiter a first line such as "sep=;" names, as spreadsheets write it.
 std::optional<char16_t> SeparatorLine(std::u16string_view text) {
     const std::u16string_view line = text.substr(0, text.find_first_of(u"\r\n"));
-    if (line.size() < 4 || LowerKey(line.substr(0, 4)) != u"sep=") {
+    std::u16string start(line.substr(0, 4));
+    for (char16_t& c : start) {
+        c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+    }
+    if (start != u"sep=") {
         return std::nullopt;
     }
     const std::u16string_view named = line.substr(4);
@@ -233,7 +112,9 @@ Schedule ParseScheduleText(std::u16string_view text, char16_t separator) {
             continue;
         }
         if (!map) {
-            map = MapHeader(*record, schedule);
+            const int line = record->line;
+            map = MapHeader(record->fields, schedule,
+                            [line](std::size_t field) { return Place(line, field); });
         } else {
             schedule.rows.push_back(MakeRow(*record, *map, separator));
         }
@@ -280,20 +161,37 @@ Schedule ParseSchedule(std::string_view bytes, const ScheduleReading& reading) {
     return ParseScheduleText(DecodeScheduleText(bytes), reading.decimalSeparator);
 }
 
-Schedule ReadScheduleFile(const fs::path& path, const ScheduleReading& reading) {
-    const auto namingPath = [&path](auto read) {
-        try {
-            return read();
-        } catch (const ScheduleFileError& error) {
-            Fail(path.u8string() + "：" + error.what());
-        }
+bool IsWorkbookBytes(std::string_view bytes) {
+    constexpr std::array<std::string_view, 3> kStarts = {
+        "PK\x03\x04",                        // a zip archive
+        "PK\x05\x06",                        // an empty one
+        "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1",  // a compound document
     };
-    std::u16string text;
-    {
-        const std::string bytes = ReadFileBytes(path, reading.maxFileBytes);
-        text = namingPath([&] { return DecodeScheduleText(bytes); });
+    return std::any_of(kStarts.begin(), kStarts.end(), [bytes](std::string_view start) {
+        return bytes.substr(0, start.size()) == start;
+    });
+}
+
+std::string ReadScheduleBytes(const fs::path& path, const ScheduleReading& reading) {
+    return ReadFileBytes(path, reading.maxFileBytes);
+}
+
+Schedule ParseScheduleBytes(std::string bytes, const ScheduleReading& reading) {
+    if (IsWorkbookBytes(bytes)) {
+        return ParseScheduleWorkbook(std::move(bytes), reading);
     }
-    return namingPath([&] { return ParseScheduleText(text, reading.decimalSeparator); });
+    std::u16string text = DecodeScheduleText(bytes);
+    std::string().swap(bytes);
+    return ParseScheduleText(text, reading.decimalSeparator);
+}
+
+Schedule ReadScheduleFile(const fs::path& path, const ScheduleReading& reading) {
+    std::string bytes = ReadFileBytes(path, reading.maxFileBytes);
+    try {
+        return ParseScheduleBytes(std::move(bytes), reading);
+    } catch (const ScheduleFileError& error) {
+        Fail(path.u8string() + "：" + error.what());
+    }
 }
 
 }  // namespace rokal

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 #include "schedule/Schedule.h"
@@ -18,6 +19,8 @@ struct ScheduleReading {
     char16_t decimalSeparator = u'.';
     // Larger files are refused before they are read.
     std::uintmax_t maxFileBytes = 256u * 1024u * 1024u;
+    // A workbook's sheet to read; empty: the first visible sheet holding a header row.
+    std::u16string sheet;
 };
 
 // Reads a schedule from the bytes of a CSV file (any of the encodings
@@ -39,9 +42,21 @@ struct ScheduleReading {
 // not checked here. Throws ScheduleFileError.
 Schedule ParseSchedule(std::string_view bytes, const ScheduleReading& reading = {});
 
-// ParseSchedule on the bytes of a regular file. Throws ScheduleFileError naming the
-// path, for a folder, a pipe or a device too, and for a file larger than
-// reading.maxFileBytes (Reason::TooLarge).
+// True when the bytes are a workbook's (a zip archive, or a compound document such
+// as an encrypted workbook or an old .xls file) rather than text.
+bool IsWorkbookBytes(std::string_view bytes);
+
+// The bytes of a regular file. Throws ScheduleFileError naming the path, for a
+// folder, a pipe or a device too, and for a file larger than reading.maxFileBytes
+// (Reason::TooLarge).
+std::string ReadScheduleBytes(const std::filesystem::path& path, const ScheduleReading& reading = {});
+
+// A schedule from a file's bytes: ParseScheduleWorkbook (ScheduleWorkbook.h) for a
+// workbook, ParseSchedule for text. Throws ScheduleFileError.
+Schedule ParseScheduleBytes(std::string bytes, const ScheduleReading& reading);
+
+// ParseScheduleBytes on the bytes of a regular file, as ReadScheduleBytes reads
+// them. Throws ScheduleFileError naming the path.
 Schedule ReadScheduleFile(const std::filesystem::path& path, const ScheduleReading& reading = {});
 
 }  // namespace rokal

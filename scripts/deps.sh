@@ -13,10 +13,12 @@ packages=(
     clang libclang-rt-14-dev
     dpkg-dev file locales ccache
     libcli11-dev nlohmann-json3-dev
+    libminizip-dev zlib1g-dev libexpat1-dev libxlsxwriter-dev
     qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qt6-translations-l10n
     poppler-utils lintian appstream man-db
     python3-fonttools
-    libpugixml-dev libminizip-dev python3-docx libreoffice-writer-nogui
+    libpugixml-dev python3-docx libreoffice-writer-nogui
+    python3-openpyxl libreoffice-calc-nogui
     g++-mingw-w64-x86-64-posix wine64
 )
 

@@ -24,7 +24,7 @@ if(NOT out STREQUAL "rokal 1.2.2022.1228\n" OR NOT err STREQUAL "")
 endif()
 
 run_without_display(0 out err --help)
-if(NOT out MATCHES "^Usage: rokal \\[OPTION\\]\\.\\.\\. \\[FILE\\.csv\\]\n" OR NOT err STREQUAL "")
+if(NOT out MATCHES "^Usage: rokal \\[OPTION\\]\\.\\.\\. \\[FILE\\]\n" OR NOT err STREQUAL "")
     message(FATAL_ERROR "rokal --help wrote '${out}' and '${err}'")
 endif()
 

@@ -89,7 +89,7 @@ TEST(AnswerWithoutWindowTest, VersionIsTheFileVersion) {
 TEST(AnswerWithoutWindowTest, HelpShowsTheUsageWithAScheduleFile) {
     const Answer answer = AnswerFor({"-h"});
     EXPECT_EQ(answer.status, 0);
-    EXPECT_EQ(answer.out.substr(0, answer.out.find('\n')), "Usage: rokal [OPTION]... [FILE.csv]");
+    EXPECT_EQ(answer.out.substr(0, answer.out.find('\n')), "Usage: rokal [OPTION]... [FILE]");
     EXPECT_NE(answer.out.find("  rokal piles.csv\n"), std::string::npos);
     EXPECT_EQ(answer.err, "");
 }

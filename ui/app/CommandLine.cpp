@@ -100,12 +100,12 @@ AppCommandLine Failure(std::string message) {
 }
 
 void WriteHelp(std::ostream& out) {
-    out << "Usage: " << kProgram << " [OPTION]... [FILE.csv]\n"
+    out << "Usage: " << kProgram << " [OPTION]... [FILE]\n"
         << "Calculator for rock-socketed piles (嵌岩桩) after DBJ 52/T045-2018.\n"
         << "\n"
-        << "Without FILE.csv the calculator opens with one pile to enter. With\n"
-        << "FILE.csv, a pile schedule such as piles.csv, it opens the schedule window\n"
-        << "on that file, for example:\n"
+        << "Without FILE the calculator opens with one pile to enter. With FILE, a\n"
+        << "pile schedule such as piles.csv or an .xlsx workbook, it opens the schedule\n"
+        << "window on that file, for example:\n"
         << "  " << kProgram << " piles.csv\n"
         << "\n"
         << "Options:\n"

@@ -2,14 +2,23 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace rokal {
 namespace {
 
-QString CsvFilter() {
-    return QStringLiteral("CSV 文件 (*.csv);;文本文件 (*.txt *.tsv);;所有文件 (*)");
+const QString kCsvFilter = QStringLiteral("CSV 文件 (*.csv)");
+const QString kXlsxFilter = QStringLiteral("Excel 工作簿 (*.xlsx)");
+
+QString OpenFilter() {
+    return QStringLiteral("桩表 (*.csv *.xlsx *.txt *.tsv);;") + kCsvFilter + QStringLiteral(";;") +
+           kXlsxFilter + QStringLiteral(";;文本文件 (*.txt *.tsv);;所有文件 (*)");
+}
+
+bool IsXlsxName(const QString& path) {
+    return path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive);
 }
 
 UnsavedAnswer AskUnsaved(QWidget* parent, const QString& name) {
@@ -51,12 +60,20 @@ bool Confirm(QWidget* parent, const QString& question, const QString& proceed) {
     return box.clickedButton() == yes;
 }
 
-// A file to write, ".csv" added to a name typed without an extension (before the
-// dialog asks whether to replace an existing file).
+// A file to write as CSV or as a workbook, the chosen type's extension added to a
+// name typed without one (before the dialog asks whether to replace an existing
+// file). The suggested name's type is chosen first.
 QString SavePath(QWidget* parent, const QString& caption, const QString& suggested) {
-    QFileDialog dialog(parent, caption, suggested, CsvFilter());
+    QFileDialog dialog(parent, caption, suggested, kCsvFilter + QStringLiteral(";;") + kXlsxFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    const auto follow = [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(filter == kXlsxFilter ? QStringLiteral("xlsx")
+                                                      : QStringLiteral("csv"));
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+    const QString filter = IsXlsxName(suggested) ? kXlsxFilter : kCsvFilter;
+    dialog.selectNameFilter(filter);
+    follow(filter);
     dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
@@ -95,7 +112,7 @@ ScheduleDialogs StandardScheduleDialogs() {
     dialogs.askDropSurplus = &AskDropSurplus;
     dialogs.openFile = [](QWidget* parent, const QString& folder) {
         return QFileDialog::getOpenFileUrl(parent, QStringLiteral("打开桩表"),
-                                           QUrl::fromLocalFile(folder), CsvFilter());
+                                           QUrl::fromLocalFile(folder), OpenFilter());
     };
     dialogs.savePath = [](QWidget* parent, const QString& suggested) {
         return SavePath(parent, QStringLiteral("保存桩表"), suggested);
@@ -104,6 +121,15 @@ ScheduleDialogs StandardScheduleDialogs() {
         return SavePath(parent, QStringLiteral("导出计算结果"), suggested);
     };
     dialogs.confirmDeleteRows = &ConfirmDeleteRows;
+    dialogs.chooseSheet = [](QWidget* parent, const QString& file, const QStringList& sheets) {
+        bool chosen = false;
+        const QString sheet =
+            QInputDialog::getItem(parent, QStringLiteral("选择工作表"),
+                                  QStringLiteral("“%1”中有 %2 个工作表含桩表，打开哪一个？")
+                                      .arg(file, QString::number(sheets.size())),
+                                  sheets, 0, false, &chosen);
+        return chosen ? sheet : QString();
+    };
     return dialogs;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QUrl>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -29,11 +30,14 @@ struct ScheduleDialogs {
     // A question before a step that changes much: true when the user chose to go on
     // (the button named `proceed`), false for "取消".
     std::function<bool(QWidget* parent, const QString& question, const QString& proceed)> confirm;
+    // Which of a workbook's sheets holding a schedule to open; empty: cancelled.
+    std::function<QString(QWidget* parent, const QString& file, const QStringList& sheets)>
+        chooseSheet;
 };
 
 // The program's own dialogs: message boxes with "保存", "不保存" and "取消", with
-// "删除" and "取消", or with a step's name and "取消", and file dialogs for CSV
-// files.
+// "删除" and "取消", or with a step's name and "取消", file dialogs for CSV files and .xlsx workbooks, and a
+// list of a workbook's sheets.
 ScheduleDialogs StandardScheduleDialogs();
 
 }  // namespace rokal

@@ -10,6 +10,7 @@
 #include "engine/Formatting.h"
 #include "report/ReportLog.h"
 #include "schedule/RowCompute.h"
+#include "schedule/ScheduleFile.h"
 #include "ui/schedule/ScheduleDialogs.h"
 
 class QAction;
@@ -170,6 +171,7 @@ class ScheduleWindow : public QMainWindow {
 
     // ScheduleWindowFiles.cpp
     bool ReadFile(const std::filesystem::path& path);
+    bool ChooseSheet(const QString& fileName, const std::string& bytes, ScheduleReading& reading);
     bool WriteSchedule(const std::filesystem::path& path);
     void SetFile(const std::filesystem::path& path);
     void StartEmpty();
@@ -187,6 +189,8 @@ class ScheduleWindow : public QMainWindow {
     QString path_;
     // The status bar shows the current cell's error, not a word from an action.
     bool cellMessageShown_ = false;
+    // The schedule was read from a workbook, which 保存 does not replace directly.
+    bool pathIsForeignWorkbook_ = false;
 };
 
 }  // namespace rokal

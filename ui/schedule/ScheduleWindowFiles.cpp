@@ -11,10 +11,14 @@
 #include "report/DiskSync.h"
 #include "report/ReportFile.h"
 #include "report/SameFile.h"
+#include "schedule/CalcTime.h"
 #include "schedule/CellText.h"
 #include "schedule/ResultsCsv.h"
+#include "schedule/ResultsXlsx.h"
 #include "schedule/ScheduleCsv.h"
 #include "schedule/ScheduleFile.h"
+#include "schedule/ScheduleWorkbook.h"
+#include "schedule/ScheduleXlsx.h"
 #include "ui/platform/DocumentsFolder.h"
 #include "ui/platform/LocalPaths.h"
 #include "ui/schedule/ControlCharacterWords.h"
@@ -23,6 +27,7 @@
 #include "ui/schedule/ScheduleWindow.h"
 #include "ui/widgets/GuardedHandler.h"
 #include "ui/widgets/MessageBoxes.h"
+#include "workbook/WorkbookError.h"
 
 namespace rokal {
 namespace {
@@ -59,6 +64,35 @@ QString ConversionsText(const std::vector<ConvertedColumn>& columns) {
     return groups.join(QStringLiteral("；"));
 }
 
+bool IsXlsxPath(const QString& path) {
+    return QFileInfo(path).suffix().compare(QStringLiteral("xlsx"), Qt::CaseInsensitive) == 0;
+}
+
+bool IsXlsxPath(const std::filesystem::path& path) {
+    return IsXlsxPath(PathText(path.filename()));
+}
+
+QStringList QtStrings(const std::vector<std::u16string>& texts) {
+    QStringList list;
+    for (const std::u16string& text : texts) {
+        list << QString::fromStdU16String(text);
+    }
+    return list;
+}
+
+// Writes bytes made by make to path, whole or not at all; throws ReportSaveError
+// naming the path, also when a workbook cannot be made.
+template <typename Make>
+void WriteMadeFile(const std::filesystem::path& path, Make make) {
+    std::string bytes;
+    try {
+        bytes = make();
+    } catch (const WorkbookError& error) {
+        throw ReportSaveError("无法保存文件 " + path.u8string() + ": " + error.what());
+    }
+    WriteFileReplacing(path, bytes, &SyncToDisk);
+}
+
 }  // namespace
 
 void ScheduleWindow::StartEmpty() {
@@ -66,6 +100,7 @@ void ScheduleWindow::StartEmpty() {
     undo_->clear();
     undo_->setClean();
     SetFile({});
+    pathIsForeignWorkbook_ = false;
     setWindowModified(false);
     UpdateTitle();
 }
@@ -140,19 +175,28 @@ bool ScheduleWindow::OpenFile(const QString& path) {
 bool ScheduleWindow::ReadFile(const std::filesystem::path& path) {
     const QString name = PathText(path.filename());
     Schedule schedule;
+    bool workbook = false;
     try {
         ScheduleReading reading;
         reading.decimalSeparator = model_->DecimalSeparator();
         reading.maxFileBytes = kMaxFileBytes;
-        schedule = ReadScheduleFile(path, reading);
+        std::string bytes = ReadScheduleBytes(path, reading);
+        workbook = IsWorkbookBytes(bytes);
+        if (workbook && !ChooseSheet(name, bytes, reading)) {
+            return false;
+        }
+        schedule = ParseScheduleBytes(std::move(bytes), reading);
     } catch (const ScheduleFileError& error) {
         const bool tooLarge = error.WhyRefused() == ScheduleFileError::Reason::TooLarge;
+        const std::string what = error.what();
+        const std::string named = path.u8string();
         ShowMessage(MessageKind::Error,
                     tooLarge
                         ? QStringLiteral("“%1”超过 %2 MB，桩表计算窗口不能打开。更大的桩表请用 "
                                          "rokal-cli 计算。")
                               .arg(name, QString::number(kMaxFileBytes / (1024 * 1024)))
-                        : QString::fromUtf8(error.what()),
+                        : QString::fromStdString(what.rfind(named, 0) == 0 ? what
+                                                                           : named + "：" + what),
                     this);
         return false;
     }
@@ -176,6 +220,7 @@ bool ScheduleWindow::ReadFile(const std::filesystem::path& path) {
     undo_->clear();
     undo_->setClean();
     SetFile(path);
+    pathIsForeignWorkbook_ = workbook;
     setWindowModified(false);
     UpdateTitle();
     if (model_->RowCount() > 0) {
@@ -188,6 +233,19 @@ bool ScheduleWindow::ReadFile(const std::filesystem::path& path) {
     }
     Report(opened);
     return true;
+}
+
+// The sheet to read when more than one sheet of the workbook holds a schedule;
+// false when the user cancelled.
+bool ScheduleWindow::ChooseSheet(const QString& fileName, const std::string& bytes,
+                                 ScheduleReading& options) {
+    const QStringList sheets = QtStrings(ScheduleSheetNames(bytes));
+    if (sheets.size() < 2 || !dialogs_.chooseSheet) {
+        return true;
+    }
+    const QString sheet = dialogs_.chooseSheet(this, fileName, sheets);
+    options.sheet = sheet.toStdU16String();
+    return !sheet.isEmpty();
 }
 
 // --- Save and export ---------------------------------------------------------
@@ -204,8 +262,10 @@ void ScheduleWindow::ExportClick() {
     RunGuarded([this] { ExportResults(); });
 }
 
+// A workbook the window opened may hold more than the schedule (other sheets,
+// formats, formulas) and is replaced only through 另存为….
 bool ScheduleWindow::Save() {
-    return file_.empty() ? SaveAs() : WriteSchedule(file_);
+    return file_.empty() || pathIsForeignWorkbook_ ? SaveAs() : WriteSchedule(file_);
 }
 
 bool ScheduleWindow::SaveAs() {
@@ -216,13 +276,18 @@ bool ScheduleWindow::SaveAs() {
 
 bool ScheduleWindow::WriteSchedule(const std::filesystem::path& path) {
     try {
-        WriteFileReplacing(path, ScheduleToCsv(model_->GetSchedule()), &SyncToDisk);
+        WriteMadeFile(path, [&] {
+            return IsXlsxPath(path)
+                       ? ScheduleToXlsx(model_->GetSchedule(), model_->DecimalSeparator())
+                       : ScheduleToCsv(model_->GetSchedule());
+        });
     } catch (const ReportSaveError& error) {
         ShowMessage(MessageKind::Error,
                     QStringLiteral("桩表未能保存：%1").arg(QString::fromUtf8(error.what())), this);
         return false;
     }
     SetFile(path);
+    pathIsForeignWorkbook_ = false;
     undo_->setClean();
     UpdateTitle();
     Report(QStringLiteral("已保存 %1").arg(path_));
@@ -230,7 +295,9 @@ bool ScheduleWindow::WriteSchedule(const std::filesystem::path& path) {
 }
 
 bool ScheduleWindow::ExportResults() {
-    const QString path = dialogs_.exportPath(this, SuggestedPath(QStringLiteral("_结果.csv")));
+    const QString suffix =
+        IsXlsxPath(path_) ? QStringLiteral("_结果.xlsx") : QStringLiteral("_结果.csv");
+    const QString path = dialogs_.exportPath(this, SuggestedPath(suffix));
     if (path.isEmpty()) {
         return false;
     }
@@ -244,11 +311,16 @@ bool ScheduleWindow::ExportResults() {
                     this);
         return false;
     }
-    const std::string bytes =
-        ResultsToCsv(model_->GetSchedule(), model_->Results(), model_->Designs(),
-                     model_->Precision(), model_->DecimalSeparator());
     try {
-        WriteFileReplacing(target, bytes, &SyncToDisk);
+        WriteMadeFile(target, [&] {
+            const ScheduleModel& m = *model_;
+            return IsXlsxPath(target)
+                       ? ResultsToXlsx(m.GetSchedule(), m.Results(), m.Designs(), m.Precision(),
+                                       m.DecimalSeparator(), m.Step(), CurrentCalcTimeText(),
+                                       m.MinimumSocket())
+                       : ResultsToCsv(m.GetSchedule(), m.Results(), m.Designs(), m.Precision(),
+                                      m.DecimalSeparator());
+        });
     } catch (const ReportSaveError& error) {
         ShowMessage(MessageKind::Error,
                     QStringLiteral("计算结果未能导出：%1").arg(QString::fromUtf8(error.what())),

@@ -42,12 +42,13 @@ struct ActionSpec {
 };
 
 const ActionSpec kActions[] = {
-    {&Window::act_open, "act_open", "打开…", "Ctrl+O", "打开桩表 CSV 文件", &Window::OpenClick},
+    {&Window::act_open, "act_open", "打开…", "Ctrl+O", "打开桩表：CSV 文件或 .xlsx 工作簿",
+     &Window::OpenClick},
     {&Window::act_save, "act_save", "保存", "Ctrl+S", "保存桩表", &Window::SaveClick},
     {&Window::act_saveAs, "act_saveAs", "另存为…", "Ctrl+Shift+S", "把桩表保存为另一个文件",
      &Window::SaveAsClick},
-    {&Window::act_export, "act_export", "导出结果…", "Ctrl+E", "把计算结果写成 CSV 文件",
-     &Window::ExportClick},
+    {&Window::act_export, "act_export", "导出结果…", "Ctrl+E",
+     "把计算结果写成 CSV 文件或 .xlsx 工作簿", &Window::ExportClick},
     {&Window::act_exportBook, "act_exportBook", "导出计算书…", "",
      "把全部或选中的桩写成排版的计算书（PDF 或 Word 文档）", &Window::ExportBookClick},
     {&Window::act_previewBook, "act_previewBook", "计算书打印预览…", "",

@@ -121,6 +121,10 @@ class ScheduleWindowTest : public MainWindowTest {
             confirmations.pop_front();
             return answer;
         };
+        dialogs.chooseSheet = [this](QWidget*, const QString&, const QStringList& sheets) {
+            sheetsOffered = sheets;
+            return sheetAnswer;
+        };
         return dialogs;
     }
 
@@ -150,4 +154,8 @@ class ScheduleWindowTest : public MainWindowTest {
     // The row counts asked about before rows are deleted, and the answer.
     std::vector<int> deleteAsked;
     bool deleteAnswer = true;
+    // The sheet chosen when a workbook holds several schedules (empty: cancelled),
+    // and the sheets offered.
+    QString sheetAnswer;
+    QStringList sheetsOffered;
 };
