@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/schedule/CellBlock.h"
+#include "schedule/CellBlock.h"
 #include "ui/schedule/ScheduleModel.h"
 
 class QUndoStack;

@@ -10,7 +10,7 @@
 #include "schedule/RowReading.h"
 #include "schedule/ScheduleFile.h"
 #include "tests/ui/schedule/ScheduleWindowFixture.h"
-#include "ui/schedule/CellBlock.h"
+#include "schedule/CellBlock.h"
 
 namespace {
 

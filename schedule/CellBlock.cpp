@@ -1,4 +1,4 @@
-#include "ui/schedule/CellBlock.h"
+#include "schedule/CellBlock.h"
 
 #include "schedule/CsvReader.h"
 #include "schedule/ScheduleCsv.h"
