@@ -1,7 +1,6 @@
 #include "schedule/ScheduleFile.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <fstream>
 #include <optional>
@@ -10,6 +9,7 @@
 
 #include "report/CodePage.h"
 #include "schedule/CsvReader.h"
+#include "schedule/HeaderMap.h"
 #include "schedule/RowReading.h"
 
 namespace rokal {
@@ -27,10 +27,6 @@ constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
     throw ScheduleFileError(message);
 }
 
-std::string Utf8(std::u16string_view text) {
-    return Utf16ToUtf8(text);
-}
-
 bool StartsWith(std::string_view bytes, std::string_view prefix) {
     return bytes.substr(0, prefix.size()) == prefix;
 }
@@ -46,100 +42,9 @@ std::u16string DecodeUtf16(std::string_view bytes, bool littleEndian) {
     return text;
 }
 
-// A header as compared: without spaces around it and without a trailing unit in
-// brackets ("桩径(mm)", "Nk [kN]"), ASCII letters in lower case.
-std::u16string HeaderKey(std::u16string_view header) {
-    static constexpr std::array<std::pair<char16_t, char16_t>, 3> kBrackets = {
-        {{u'(', u')'}, {u'（', u'）'}, {u'[', u']'}}};
-    std::u16string key;
-    for (char16_t c : header) {
-        if (c != u' ' && c != u'\t' && c != u'\u3000') {
-            key += c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-        }
-    }
-    for (const auto& [open, close] : kBrackets) {
-        const std::size_t at = key.find(open);
-        if (at != std::u16string::npos && at > 0 && key.back() == close) {
-            key.erase(at);
-        }
-    }
-    return key;
-}
-
-std::optional<ScheduleColumn> ColumnOfHeader(std::u16string_view header) {
-    const std::u16string key = HeaderKey(header);
-    for (int i = 0; i < kScheduleColumnCount; ++i) {
-        const auto column = static_cast<ScheduleColumn>(i);
-        if (key == HeaderKey(ScheduleColumnName(column)) ||
-            key == HeaderKey(ScheduleColumnKey(column))) {
-            return column;
-        }
-    }
-    return std::nullopt;
-}
-
-// Where each field of a record goes: a schedule column or an extra column.
-struct ColumnMap {
-    std::array<std::optional<std::size_t>, kScheduleColumnCount> fieldOf;
-    std::vector<std::size_t> extraFields;
-};
-
-std::u16string ColumnLabel(ScheduleColumn column) {
-    const std::u16string& name = ScheduleColumnName(column);
-    const std::u16string& key = ScheduleColumnKey(column);
-    return name == key ? name : name + u" (" + key + u")";
-}
-
-ColumnMap MapHeader(const std::vector<std::u16string>& header, Schedule& schedule) {
-    ColumnMap map;
-    for (std::size_t i = 0; i < header.size(); ++i) {
-        const std::optional<ScheduleColumn> column = ColumnOfHeader(header[i]);
-        if (!column) {
-            map.extraFields.push_back(i);
-            schedule.extraColumns.push_back(header[i]);
-            continue;
-        }
-        auto& slot = map.fieldOf[static_cast<std::size_t>(*column)];
-        if (slot) {
-            Fail("桩表的列重复：" + Utf8(ColumnLabel(*column)));
-        }
-        slot = i;
-    }
-    std::u16string missing;
-    for (int i = 0; i < kScheduleColumnCount; ++i) {
-        const auto column = static_cast<ScheduleColumn>(i);
-        if (IsRequiredColumn(column) && !map.fieldOf[static_cast<std::size_t>(i)]) {
-            missing += (missing.empty() ? u"" : u"、") + ColumnLabel(column);
-        }
-    }
-    if (!missing.empty()) {
-        Fail("桩表缺少列：" + Utf8(missing));
-    }
-    return map;
-}
-
 bool IsBlankRecord(const CsvRecord& record) {
     return std::all_of(record.fields.begin(), record.fields.end(),
                        [](const std::u16string& field) { return IsBlankCell(field); });
-}
-
-std::u16string FieldOrEmpty(std::vector<std::u16string>& fields, std::size_t index) {
-    return index < fields.size() ? std::move(fields[index]) : std::u16string();
-}
-
-ScheduleRow MakeRow(CsvRecord& record, const ColumnMap& map) {
-    ScheduleRow row;
-    row.line = record.line;
-    for (std::size_t c = 0; c < map.fieldOf.size(); ++c) {
-        if (map.fieldOf[c]) {
-            row.cells[c] = FieldOrEmpty(record.fields, *map.fieldOf[c]);
-        }
-    }
-    row.extra.reserve(map.extraFields.size());
-    for (std::size_t field : map.extraFields) {
-        row.extra.push_back(FieldOrEmpty(record.fields, field));
-    }
-    return row;
 }
 
 std::string ReadWholeFile(const fs::path& path) {
@@ -187,7 +92,7 @@ Schedule ParseScheduleText(std::u16string_view text) {
         if (!map) {
             map = MapHeader(record->fields, schedule);
         } else {
-            schedule.rows.push_back(MakeRow(*record, *map));
+            schedule.rows.push_back(MakeRow(record->fields, *map, record->line));
         }
     }
     if (reader.UnclosedQuoteLine() != 0) {
