@@ -16,6 +16,7 @@
 #include "schedule/ScheduleCsv.h"
 #include "schedule/ScheduleFile.h"
 #include "ui/platform/DocumentsFolder.h"
+#include "ui/platform/UserSettings.h"
 #include "ui/schedule/ControlCharacterWords.h"
 #include "ui/schedule/ScheduleModel.h"
 #include "ui/schedule/ScheduleTableView.h"
@@ -29,6 +30,9 @@ namespace {
 std::filesystem::path PathOf(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
 }
+
+// Where the folder of the last schedule file opened or saved is kept.
+constexpr QLatin1StringView kLastFolderKey("schedule/lastFolder");
 
 // The one local file a drag carries, or empty.
 QString DraggedFile(const QMimeData* mime) {
@@ -54,11 +58,22 @@ QString ScheduleWindow::DisplayName() const {
     return path_.isEmpty() ? QStringLiteral("未命名") : QFileInfo(path_).fileName();
 }
 
-// A path in the schedule's folder (or the Documents folder) named after the
+// The folder of the last schedule file opened or saved, as long as it is there;
+// else the Documents folder.
+QString ScheduleWindow::LastFolder() const {
+    const QString folder = UserSettings().value(kLastFolderKey).toString();
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : DocumentsFolder();
+}
+
+void ScheduleWindow::RememberFolderOf(const QString& path) const {
+    UserSettings().setValue(kLastFolderKey, QFileInfo(path).absolutePath());
+}
+
+// A path in the schedule's folder (or the last folder used) named after the
 // schedule, with the suffix in place of its extension.
 QString ScheduleWindow::SuggestedPath(const QString& suffix) const {
     if (path_.isEmpty()) {
-        return QDir(DocumentsFolder()).filePath(QStringLiteral("桩表") + suffix);
+        return QDir(LastFolder()).filePath(QStringLiteral("桩表") + suffix);
     }
     const QFileInfo info(path_);
     return info.dir().filePath(info.completeBaseName() + suffix);
@@ -90,9 +105,7 @@ void ScheduleWindow::OpenClick() {
         if (!MayDiscard()) {
             return;
         }
-        const QString folder =
-            path_.isEmpty() ? DocumentsFolder() : QFileInfo(path_).absolutePath();
-        const QString path = dialogs_.openPath(this, folder);
+        const QString path = dialogs_.openPath(this, LastFolder());
         if (!path.isEmpty()) {
             ReadFile(path);
         }
@@ -141,6 +154,7 @@ bool ScheduleWindow::ReadFile(const QString& path) {
     undo_->clear();
     undo_->setClean();
     path_ = QFileInfo(path).absoluteFilePath();
+    RememberFolderOf(path_);
     setWindowModified(false);
     UpdateTitle();
     if (model_->RowCount() > 0) {
@@ -184,6 +198,7 @@ bool ScheduleWindow::WriteSchedule(const QString& path) {
         return false;
     }
     path_ = QFileInfo(path).absoluteFilePath();
+    RememberFolderOf(path_);
     undo_->setClean();
     UpdateTitle();
     Report(QStringLiteral("已保存 %1").arg(path_));
@@ -215,6 +230,7 @@ bool ScheduleWindow::ExportResults() {
                     this);
         return false;
     }
+    RememberFolderOf(path);
     Report(QStringLiteral("已导出计算结果到 %1").arg(path));
     return true;
 }

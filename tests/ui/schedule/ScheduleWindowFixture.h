@@ -58,12 +58,12 @@ class ScheduleWindowTest : public MainWindowTest {
         table()->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     }
 
-    // Types into a cell as a user would: Enter to edit, select all, type, Enter.
+    // Types into a cell as a user would: F2 to edit, select all, type, Enter.
     void TypeInCell(int viewRow, int column, const QString& text) {
         Select(viewRow, column);
-        QTest::keyClick(table(), Qt::Key_Return);
+        QTest::keyClick(table(), Qt::Key_F2);
         QWidget* editor = QApplication::focusWidget();
-        ASSERT_NE(editor, table()) << "Enter did not open an editor";
+        ASSERT_NE(editor, table()) << "F2 did not open an editor";
         QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
         if (text.isEmpty()) {
             QTest::keyClick(editor, Qt::Key_Delete);
