@@ -9,6 +9,7 @@
 #include <deque>
 
 #include "tests/ui/MainWindowFixture.h"
+#include "ui/platform/UserSettings.h"
 #include "ui/schedule/ScheduleColumns.h"
 #include "ui/schedule/ScheduleModel.h"
 #include "ui/schedule/ScheduleSortProxy.h"
@@ -22,6 +23,7 @@ class ScheduleWindowTest : public MainWindowTest {
     void SetUp() override {
         MainWindowTest::SetUp();
         ASSERT_TRUE(folder.isValid());
+        rokal::UserSettings().clear();  // no last folder from an earlier test
         w().OpenScheduleWindow();
         ASSERT_NE(w().ScheduleWindowIfAny(), nullptr);
         s().SetDialogs(ScriptedDialogs());
@@ -58,6 +60,16 @@ class ScheduleWindowTest : public MainWindowTest {
         table()->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     }
 
+    // Clicks a cell of the table, by shown row and column, which makes it the current
+    // one, the only one selected and where a Shift+move starts.
+    void ClickCell(int viewRow, int column) {
+        const QModelIndex index = table()->model()->index(viewRow, column);
+        table()->setFocus();
+        table()->scrollTo(index);
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          table()->visualRect(index).center());
+    }
+
     // Types into a cell as a user would: F2 to edit, select all, type, Enter.
     void TypeInCell(int viewRow, int column, const QString& text) {
         Select(viewRow, column);
@@ -92,7 +104,10 @@ class ScheduleWindowTest : public MainWindowTest {
             answers.pop_front();
             return answer;
         };
-        dialogs.openPath = [this](QWidget*, const QString&) { return openPath; };
+        dialogs.openPath = [this](QWidget*, const QString& folder) {
+            openFolder = folder;
+            return openPath;
+        };
         dialogs.savePath = [this](QWidget*, const QString& suggested) {
             suggestedSave = suggested;
             return savePath;
@@ -124,7 +139,8 @@ class ScheduleWindowTest : public MainWindowTest {
     QStringList asked;
     // What the file dialogs answer; empty means cancelled.
     QString openPath, savePath, exportPath;
-    QString suggestedSave, suggestedExport;
+    // The folder the open dialog started in, and the paths the others proposed.
+    QString openFolder, suggestedSave, suggestedExport;
     // The row counts asked about before rows are deleted, and the answer.
     std::vector<int> deleteAsked;
     bool deleteAnswer = true;
