@@ -74,10 +74,10 @@ QString PasteWord(const PasteBlock& paste, const PasteOutcome& outcome, bool byH
                        .arg(paste.rows.size())
                        .arg(outcome.rowsAdded);
     if (byHeader) {
-        text += QStringLiteral("；首行是表头，各列按列名对应");
+        text += QStringLiteral("；按首行表头的列名粘贴");
     }
     if (outcome.columnsAdded > 0) {
-        text += QStringLiteral("；表中没有的 %1 列已添加为其他列：%2")
+        text += QStringLiteral("；新增 %1 列%2")
                     .arg(outcome.columnsAdded)
                     .arg(JoinedNames(paste.addedColumns));
     }
@@ -85,7 +85,7 @@ QString PasteWord(const PasteBlock& paste, const PasteOutcome& outcome, bool byH
         text += QStringLiteral("；%1 个单元格落在计算结果列，未粘贴").arg(paste.leftOut);
     }
     if (paste.ungrouped > 0) {
-        text += QStringLiteral("；%1 个带千位分隔符的数字已改为不带分隔符").arg(paste.ungrouped);
+        text += QStringLiteral("；%1 个数字去掉了千位分隔符").arg(paste.ungrouped);
     }
     if (cleaned.removed > 0) {
         text += QStringLiteral("；") + ControlCharacterWord(cleaned);

@@ -60,8 +60,8 @@ TEST_F(SchedulePasteTest, AHeaderRowMapsTheColumnsByName) {
     EXPECT_EQ(Kept(28, 1), "");
     EXPECT_EQ(table()->model()->headerData(rokal::TableColumnOfKept(1), Qt::Horizontal), "图号");
     EXPECT_EQ(Status(),
-              "已粘贴 2 行，其中新增 1 行；首行是表头，各列按列名对应；表中没有的 1 "
-              "列已添加为其他列：“图号”；2 个带千位分隔符的数字已改为不带分隔符");
+              "已粘贴 2 行，其中新增 1 行；按首行表头的列名粘贴；新增 1 列“图号”；"
+              "2 个数字去掉了千位分隔符");
 
     // The saved file holds plain numbers and the new column, and reads back.
     const std::string saved = Saved();
@@ -106,7 +106,7 @@ TEST_F(SchedulePasteTest, GroupedNumbersArePastedAsNumbers) {
     EXPECT_EQ(Shown(0, rokal::ResultColumn::Ra), "");
     EXPECT_EQ(Status(),
               "已粘贴 1 行，其中新增 0 行；1 个单元格落在计算结果列，未粘贴；"
-              "3 个带千位分隔符的数字已改为不带分隔符");
+              "3 个数字去掉了千位分隔符");
 }
 
 // A table only as HTML, as some programs copy it: its header maps the columns,
@@ -153,8 +153,7 @@ TEST_F(SchedulePasteTest, FieldsBeyondTheTableBecomeColumnsOfTheirOwn) {
     EXPECT_EQ(Kept(1, 1), "b");
     EXPECT_EQ(Kept(1, 2), "c");
     EXPECT_EQ(Kept(2, 2), "");
-    EXPECT_EQ(Status(),
-              "已粘贴 2 行，其中新增 0 行；表中没有的 2 列已添加为其他列：“粘贴列1”、“粘贴列2”");
+    EXPECT_EQ(Status(), "已粘贴 2 行，其中新增 0 行；新增 2 列“粘贴列1”、“粘贴列2”");
 
     // A later paste takes the next free name, and the rows added have every column.
     Paste(29, remark, "e\tf\tg\th\r\ni\tj\tk\tl\r\n");
