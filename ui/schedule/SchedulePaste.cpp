@@ -64,6 +64,7 @@ PasteBlock PlaceByHeader(CellBlock block, const std::vector<std::u16string>& kep
     HeaderedBlock read = ReadHeaderedBlock(std::move(block), decimalSeparator);
     PasteBlock paste;
     paste.ungrouped = read.ungrouped;
+    paste.byHeader = true;
     paste.rows.resize(read.schedule.rows.size());
     const auto take = [&](const auto& cellOf) {
         for (std::size_t i = 0; i < paste.rows.size(); ++i) {

@@ -22,6 +22,8 @@ struct PasteBlock {
     int leftOut = 0;
     // Numbers grouped by thousands made plain (GroupedNumber.h).
     int ungrouped = 0;
+    // True when the columns were chosen by a header row's names.
+    bool byHeader = false;
 };
 
 // A block whose first row is a header row (StartsWithHeaderRow): each field goes

@@ -68,12 +68,11 @@ QString JoinedNames(const std::vector<std::u16string>& names) {
 }
 
 // What a paste did, for the status bar.
-QString PasteWord(const PasteBlock& paste, const PasteOutcome& outcome, bool byHeader,
-                  const CellText& cleaned) {
+QString PasteWord(const PasteBlock& paste, const PasteOutcome& outcome, const CellText& cleaned) {
     QString text = QStringLiteral("已粘贴 %1 行，其中新增 %2 行")
                        .arg(paste.rows.size())
                        .arg(outcome.rowsAdded);
-    if (byHeader) {
+    if (paste.byHeader) {
         text += QStringLiteral("；按首行表头的列名粘贴");
     }
     if (outcome.columnsAdded > 0) {
@@ -145,7 +144,6 @@ void ScheduleWindow::PasteClick() {
             return;
         }
         const CellText cleaned = CleanBlock(cells);
-        const bool byHeader = StartsWithHeaderRow(cells);
         PasteBlock paste;
         if (!PlacePaste(std::move(cells), paste)) {
             return;
@@ -162,7 +160,7 @@ void ScheduleWindow::PasteClick() {
             return;
         }
         const PasteOutcome outcome = editor_->Paste(rows, paste);
-        Report(PasteWord(paste, outcome, byHeader, cleaned));
+        Report(PasteWord(paste, outcome, cleaned));
     });
 }
 
