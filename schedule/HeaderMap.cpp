@@ -94,7 +94,8 @@ std::optional<ScheduleColumn> ColumnOfHeader(std::u16string_view header) {
 }
 
 ColumnMap MapHeader(const std::vector<std::u16string>& header, Schedule& schedule,
-                    const std::function<std::string(std::size_t field)>& placeOf) {
+                    const std::function<std::string(std::size_t field)>& placeOf,
+                    RequiredColumns required) {
     ColumnMap map;
     map.headerFields = header.size();
     for (std::size_t i = 0; i < header.size(); ++i) {
@@ -111,6 +112,9 @@ ColumnMap MapHeader(const std::vector<std::u16string>& header, Schedule& schedul
         }
         slot = i;
         TakeUnit(name, *column, header[i], placeOf(i), map, schedule);
+    }
+    if (required == RequiredColumns::NotChecked) {
+        return map;
     }
     std::u16string missing;
     for (int i = 0; i < kScheduleColumnCount; ++i) {
@@ -133,6 +137,26 @@ void ConvertCell(std::u16string& cell, ScheduleColumn column, int powerOfTen, ch
     if (std::optional<std::u16string> converted = ShiftDecimalPoint(cell, powerOfTen, separator)) {
         cell = std::move(*converted);
     }
+}
+
+ScheduleRow MakeRow(std::vector<std::u16string>& fields, const ColumnMap& map, int line,
+                    char16_t separator) {
+    const auto take = [&fields](std::size_t index) {
+        return index < fields.size() ? std::move(fields[index]) : std::u16string();
+    };
+    ScheduleRow row;
+    row.line = line;
+    for (std::size_t c = 0; c < map.fieldOf.size(); ++c) {
+        if (map.fieldOf[c]) {
+            row.cells[c] = take(*map.fieldOf[c]);
+            ConvertCell(row.cells[c], static_cast<ScheduleColumn>(c), map.powerOfTen[c], separator);
+        }
+    }
+    row.extra.reserve(map.extraFields.size());
+    for (std::size_t field : map.extraFields) {
+        row.extra.push_back(take(field));
+    }
+    return row;
 }
 
 }  // namespace rokal

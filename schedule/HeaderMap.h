@@ -28,15 +28,27 @@ struct ColumnMap {
     std::size_t headerFields = 0;
 };
 
-// Maps a header row's fields to columns, adds the headers of the fields that are no
+// Whether a header must name every required column: a file's must, a pasted
+// block's fills only the columns it names.
+enum class RequiredColumns { Checked, NotChecked };
+
+// How a header row is read, for a schedule file and for a block of cells pasted
+// with its header alike. Maps a header row's fields to columns, adds the headers of the fields that are no
 // schedule column to the schedule's extra columns and the columns given in another
 // unit to its converted columns. A numeric column's header may give its unit in
 // brackets, ( ), （ ） or [ ]: "桩径(m)", "Nk（MN）"; a text column's bracket is
 // ignored. Throws ScheduleFileError for a unit the column does not take (naming the
-// field by placeOf, such as "第1行第3列" or "Sheet1!C1"), a column named twice or a
-// required column missing.
+// field by placeOf, such as "第1行第3列" or "C1 "), a column named twice or, when
+// checked, a required column missing.
 ColumnMap MapHeader(const std::vector<std::u16string>& header, Schedule& schedule,
-                    const std::function<std::string(std::size_t field)>& placeOf);
+                    const std::function<std::string(std::size_t field)>& placeOf,
+                    RequiredColumns required = RequiredColumns::Checked);
+
+// A record's fields as a schedule row under the header's map, each cell converted
+// from its header's unit (ConvertCell): a missing trailing field reads as empty;
+// fields beyond the header's are left to the caller. The fields are moved from.
+ScheduleRow MakeRow(std::vector<std::u16string>& fields, const ColumnMap& map, int line,
+                    char16_t separator);
 
 // A cell of a column whose header gives another unit, in the program's unit, exactly
 // as decimal text ("1.2" m is "1200" mm). Blank cells, hr as a multiple of d and

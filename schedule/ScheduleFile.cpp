@@ -36,23 +36,10 @@ bool IsBlankRecord(const CsvRecord& record) {
                        [](const std::u16string& field) { return IsBlankCell(field); });
 }
 
-std::u16string FieldOrEmpty(std::vector<std::u16string>& fields, std::size_t index) {
-    return index < fields.size() ? std::move(fields[index]) : std::u16string();
-}
-
-ScheduleRow MakeRow(CsvRecord& record, const ColumnMap& map, char16_t separator) {
-    ScheduleRow row;
-    row.line = record.line;
-    for (std::size_t c = 0; c < map.fieldOf.size(); ++c) {
-        if (map.fieldOf[c]) {
-            row.cells[c] = FieldOrEmpty(record.fields, *map.fieldOf[c]);
-            ConvertCell(row.cells[c], static_cast<ScheduleColumn>(c), map.powerOfTen[c], separator);
-        }
-    }
-    row.extra.reserve(map.extraFields.size());
-    for (std::size_t field : map.extraFields) {
-        row.extra.push_back(FieldOrEmpty(record.fields, field));
-    }
+// A record as a row; fields beyond the header's that hold text are kept as the
+// row's surplus.
+ScheduleRow MakeFileRow(CsvRecord& record, const ColumnMap& map, char16_t separator) {
+    ScheduleRow row = MakeRow(record.fields, map, record.line, separator);
     if (record.fields.size() > map.headerFields) {
         const auto first = record.fields.begin() + static_cast<std::ptrdiff_t>(map.headerFields);
         if (!std::all_of(first, record.fields.end(),
@@ -116,7 +103,7 @@ Schedule ParseScheduleText(std::u16string_view text, char16_t separator) {
             map = MapHeader(record->fields, schedule,
                             [line](std::size_t field) { return Place(line, field); });
         } else {
-            schedule.rows.push_back(MakeRow(*record, *map, separator));
+            schedule.rows.push_back(MakeFileRow(*record, *map, separator));
         }
     }
     if (reader.UnclosedQuoteLine() != 0) {

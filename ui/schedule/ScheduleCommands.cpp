@@ -41,6 +41,24 @@ void DropSurplusCommand::undo() {
     }
 }
 
+AddKeptColumnsCommand::AddKeptColumnsCommand(ScheduleModel& model,
+                                             std::vector<std::u16string> headers,
+                                             std::vector<CellChange> cells, const QString& text,
+                                             QUndoCommand* parent)
+    : QUndoCommand(text, parent),
+      model_(model),
+      headers_(std::move(headers)),
+      cells_(std::move(cells)) {}
+
+void AddKeptColumnsCommand::redo() {
+    model_.AppendKeptColumns(headers_);
+    model_.SetCells(cells_);
+}
+
+void AddKeptColumnsCommand::undo() {
+    model_.RemoveLastKeptColumns(static_cast<int>(headers_.size()));
+}
+
 InsertRowsCommand::InsertRowsCommand(ScheduleModel& model, int at, std::vector<ScheduleRow> rows,
                                      const QString& text, QUndoCommand* parent)
     : QUndoCommand(text, parent),

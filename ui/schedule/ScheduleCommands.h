@@ -38,6 +38,24 @@ class DropSurplusCommand : public QUndoCommand {
     std::vector<std::vector<std::u16string>> surplus_;
 };
 
+// Adds kept columns after the others, with the texts of their cells in the rows
+// already there; undo takes them away again.
+class AddKeptColumnsCommand : public QUndoCommand {
+  public:
+    // cells: kept cells of the new columns, by their indexes among all kept columns.
+    AddKeptColumnsCommand(ScheduleModel& model, std::vector<std::u16string> headers,
+                          std::vector<CellChange> cells, const QString& text,
+                          QUndoCommand* parent = nullptr);
+
+    void redo() override;
+    void undo() override;
+
+  private:
+    ScheduleModel& model_;
+    std::vector<std::u16string> headers_;
+    std::vector<CellChange> cells_;
+};
+
 // Inserts rows at a place; undo removes them again.
 class InsertRowsCommand : public QUndoCommand {
   public:

@@ -61,35 +61,41 @@ void ScheduleEditor::SetCell(const CellChange& change) {
     stack_.push(new SetCellsCommand(model_, {change}, QStringLiteral("编辑%1").arg(column)));
 }
 
-PasteOutcome ScheduleEditor::Paste(const std::vector<int>& rows, const std::vector<int>& columns,
-                                   const CellBlock& block) {
+PasteOutcome ScheduleEditor::Paste(const std::vector<int>& rows, const PasteBlock& block) {
+    const int keptBefore = model_.KeptColumnCount();
     std::vector<CellChange> changes;
+    std::vector<CellChange> addedCells;  // cells of the columns the paste adds
     std::vector<ScheduleRow> added;
-    int leftOut = 0;
-    for (std::size_t i = 0; i < block.size(); ++i) {
+    for (std::size_t i = 0; i < block.rows.size(); ++i) {
+        const auto& fields = block.rows[i];
         ScheduleRow fresh;
-        fresh.extra.resize(static_cast<std::size_t>(model_.KeptColumnCount()));
-        for (std::size_t j = 0; j < block[i].size(); ++j) {
-            const auto target = j < columns.size() ? CellAt(columns[j]) : std::nullopt;
+        fresh.extra.resize(static_cast<std::size_t>(keptBefore) + block.addedColumns.size());
+        for (std::size_t j = 0; j < fields.size() && j < block.targets.size(); ++j) {
+            const std::optional<CellChange>& target = block.targets[j];
             if (!target) {
-                ++leftOut;
                 continue;
             }
             if (i < rows.size()) {
-                changes.push_back({rows[i], target->column, block[i][j], target->kept});
+                auto& into = target->kept >= keptBefore ? addedCells : changes;
+                into.push_back({rows[i], target->column, fields[j], target->kept});
             } else if (target->kept < 0) {
-                fresh.Cell(target->column) = block[i][j];
+                fresh.Cell(target->column) = fields[j];
             } else {
-                fresh.extra[static_cast<std::size_t>(target->kept)] = block[i][j];
+                fresh.extra[static_cast<std::size_t>(target->kept)] = fields[j];
             }
         }
         if (i >= rows.size()) {
             added.push_back(std::move(fresh));
         }
     }
-    const PasteOutcome outcome{static_cast<int>(changes.size()), static_cast<int>(added.size()),
-                               leftOut};
+    const PasteOutcome outcome{static_cast<int>(changes.size() + addedCells.size()),
+                               static_cast<int>(added.size()),
+                               static_cast<int>(block.addedColumns.size())};
     auto* paste = new QUndoCommand(QStringLiteral("粘贴"));
+    if (!block.addedColumns.empty()) {
+        new AddKeptColumnsCommand(model_, block.addedColumns, std::move(addedCells), paste->text(),
+                                  paste);
+    }
     if (!changes.empty()) {
         new SetCellsCommand(model_, std::move(changes), paste->text(), paste);
     }
@@ -98,24 +104,29 @@ PasteOutcome ScheduleEditor::Paste(const std::vector<int>& rows, const std::vect
     }
     if (paste->childCount() == 0) {
         delete paste;
-        return {0, 0, leftOut};
+        return {};
     }
     stack_.push(paste);
     return outcome;
 }
 
-int ScheduleEditor::ClearCells(const std::vector<CellChange>& cells) {
-    std::vector<CellChange> changes;
-    for (const CellChange& cell : cells) {
-        if (!model_.Cell(cell).empty()) {
-            changes.push_back({cell.row, cell.column, {}, cell.kept});
-        }
-    }
-    const int count = static_cast<int>(changes.size());
+int ScheduleEditor::SetCells(std::vector<CellChange> cells, const QString& name) {
+    cells.erase(
+        std::remove_if(cells.begin(), cells.end(),
+                       [this](const CellChange& cell) { return model_.Cell(cell) == cell.text; }),
+        cells.end());
+    const int count = static_cast<int>(cells.size());
     if (count > 0) {
-        stack_.push(new SetCellsCommand(model_, std::move(changes), QStringLiteral("清除")));
+        stack_.push(new SetCellsCommand(model_, std::move(cells), name));
     }
     return count;
+}
+
+int ScheduleEditor::ClearCells(std::vector<CellChange> cells, const QString& name) {
+    for (CellChange& cell : cells) {
+        cell.text.clear();
+    }
+    return SetCells(std::move(cells), name);
 }
 
 int ScheduleEditor::AddRows(int after, int count) {

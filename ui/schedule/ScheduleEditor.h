@@ -7,6 +7,7 @@
 
 #include "schedule/CellBlock.h"
 #include "ui/schedule/ScheduleModel.h"
+#include "ui/schedule/SchedulePaste.h"
 
 class QUndoStack;
 
@@ -23,27 +24,28 @@ struct ProposedDepths {
 struct PasteOutcome {
     int cellsSet = 0;
     int rowsAdded = 0;
-    // Fields that fell on result columns or beyond the last column.
-    int fieldsLeftOut = 0;
+    int columnsAdded = 0;
 };
 
 // The edits of the schedule window, each one step on the undo stack: a cell, a
-// pasted block, cleared cells, added and deleted rows, the proposed depths taken.
+// pasted block, cells cleared or filled, added and deleted rows, the proposed
+// depths taken.
 class ScheduleEditor {
   public:
     ScheduleEditor(ScheduleModel& model, QUndoStack& stack);
 
     void SetCell(const CellChange& change);
 
-    // Pastes the block: field j of a block row goes into table column columns[j],
-    // block row i into schedule row rows[i] while there is one, and the rest of the
-    // block becomes new rows at the end of the schedule. Fields that fall on result
-    // columns or beyond the given columns are left out.
-    PasteOutcome Paste(const std::vector<int>& rows, const std::vector<int>& columns,
-                       const CellBlock& block);
+    // Pastes the block: block row i goes into schedule row rows[i] while there is
+    // one, and the rest of the block becomes new rows at the end of the schedule;
+    // the columns the block adds come first.
+    PasteOutcome Paste(const std::vector<int>& rows, const PasteBlock& block);
 
-    // Empties the given cells (their texts are not used); returns how many held text.
-    int ClearCells(const std::vector<CellChange>& cells);
+    // Sets the cells as one step named `name`; returns how many changed.
+    int SetCells(std::vector<CellChange> cells, const QString& name);
+    // Empties the given cells (their texts are not used) as one step; returns how
+    // many held text.
+    int ClearCells(std::vector<CellChange> cells, const QString& name);
 
     // Adds count rows after the schedule row `after` (-1: at the end) and returns the
     // first new row. A new row takes d, hr, frk, grade and process from the row it

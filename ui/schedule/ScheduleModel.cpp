@@ -279,6 +279,33 @@ std::vector<ScheduleRow> ScheduleModel::RemoveScheduleRows(int at, int count) {
     return removed;
 }
 
+void ScheduleModel::AppendKeptColumns(const std::vector<std::u16string>& headers) {
+    if (headers.empty()) {
+        return;
+    }
+    const int first = TableColumnOfKept(KeptColumnCount());
+    beginInsertColumns({}, first, first + static_cast<int>(headers.size()) - 1);
+    schedule_.extraColumns.insert(schedule_.extraColumns.end(), headers.begin(), headers.end());
+    for (ScheduleRow& row : schedule_.rows) {
+        FitKeptCells(row);
+    }
+    endInsertColumns();
+}
+
+void ScheduleModel::RemoveLastKeptColumns(int count) {
+    count = std::min(count, KeptColumnCount());
+    if (count <= 0) {
+        return;
+    }
+    const int kept = KeptColumnCount() - count;
+    beginRemoveColumns({}, TableColumnOfKept(kept), TableColumnOfKept(kept + count - 1));
+    schedule_.extraColumns.resize(static_cast<std::size_t>(kept));
+    for (ScheduleRow& row : schedule_.rows) {
+        FitKeptCells(row);
+    }
+    endRemoveColumns();
+}
+
 // --- The Qt model ------------------------------------------------------------
 
 int ScheduleModel::rowCount(const QModelIndex& parent) const {

@@ -84,6 +84,10 @@ class ScheduleModel : public QAbstractTableModel {
     void SetCells(const std::vector<CellChange>& changes);
     void SetSurplus(int row, std::vector<std::u16string> surplus);
     void InsertScheduleRows(int at, std::vector<ScheduleRow> rows);
+    // Adds kept columns after the others, empty in every row, or takes the last
+    // count of them away again.
+    void AppendKeptColumns(const std::vector<std::u16string>& headers);
+    void RemoveLastKeptColumns(int count);
     std::vector<ScheduleRow> RemoveScheduleRows(int at, int count);
 
     int rowCount(const QModelIndex& parent = {}) const override;

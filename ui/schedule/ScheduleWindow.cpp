@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QUndoStack>
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include "schedule/CellText.h"
@@ -34,22 +35,6 @@ namespace {
 
 QString Q(const std::u16string& text) {
     return QString::fromStdU16String(text);
-}
-
-// Removes control characters from every field of a pasted block; returns what went.
-CellText CleanBlock(CellBlock& block) {
-    CellText all;
-    for (auto& row : block) {
-        for (std::u16string& field : row) {
-            CellText cleaned = CleanCellText(field);
-            if (cleaned.removed > 0 && all.removed == 0) {
-                all.first = cleaned.first;
-            }
-            all.removed += cleaned.removed;
-            field = std::move(cleaned.text);
-        }
-    }
-    return all;
 }
 
 // A file name as a window title shows it: "[*]" in it is the name's own, not the
@@ -242,90 +227,68 @@ QRect ScheduleWindow::SelectedBlock() const {
 
 // --- Editing -----------------------------------------------------------------
 
-void ScheduleWindow::CopyClick() {
-    RunGuarded([this] {
-        const QRect block = SelectedBlock();
-        if (block.isNull()) {
-            return;
-        }
-        CellBlock cells;
-        for (int row = block.top(); row <= block.bottom(); ++row) {
-            auto& line = cells.emplace_back();
-            for (int column = block.left(); column <= block.right(); ++column) {
-                if (table->isColumnHidden(column)) {
-                    continue;
-                }
-                const QModelIndex index = proxy_->index(row, column);
-                const int role = IsEditableColumn(column) ? Qt::EditRole : Qt::DisplayRole;
-                line.push_back(index.data(role).toString().toStdU16String());
-            }
-        }
-        QApplication::clipboard()->setText(Q(WriteCellBlock(cells)));
-        Report(QStringLiteral("已复制 %1 行 %2 列").arg(block.height()).arg(block.width()));
-    });
-}
-
-void ScheduleWindow::PasteClick() {
-    RunGuarded([this] {
-        CellBlock cells = ReadCellBlock(QApplication::clipboard()->text().toStdU16String());
-        const QRect block = SelectedBlock();
-        const int top = block.isNull() ? proxy_->rowCount() : block.top();
-        const int column = block.isNull() ? 0 : block.left();
-        if (cells.empty()) {
-            Report(QStringLiteral("剪贴板上没有可粘贴的文本"));
-            return;
-        }
-        if (!IsEditableColumn(column)) {
-            Report(QStringLiteral("计算结果不能修改，请从输入列粘贴"));
-            return;
-        }
-        std::vector<int> rows;
-        for (int viewRow = top; viewRow < proxy_->rowCount(); ++viewRow) {
-            rows.push_back(SourceRow(viewRow));
-        }
-        const std::size_t added = cells.size() > rows.size() ? cells.size() - rows.size() : 0;
-        if (!RoomFor(added)) {
-            return;
-        }
-        const CellText cleaned = CleanBlock(cells);
-        const PasteOutcome outcome = editor_->Paste(rows, ShownColumnsFrom(column), cells);
-        QString text =
-            QStringLiteral("已粘贴 %1 行，其中新增 %2 行").arg(cells.size()).arg(outcome.rowsAdded);
-        if (outcome.fieldsLeftOut > 0) {
-            text += QStringLiteral("；%1 个单元格落在计算结果列或表外，未粘贴")
-                        .arg(outcome.fieldsLeftOut);
-        }
-        if (cleaned.removed > 0) {
-            text += QStringLiteral("；") + ControlCharacterWord(cleaned);
-        }
-        Report(text);
-    });
-}
-
-// The table columns a pasted row fills from `column` on, as the table shows them:
-// hidden columns are passed over, as a copy leaves them out.
-std::vector<int> ScheduleWindow::ShownColumnsFrom(int column) const {
-    std::vector<int> columns;
-    for (int c = column; c < proxy_->columnCount(); ++c) {
-        if (!table->isColumnHidden(c)) {
-            columns.push_back(c);
+// The selected input and kept cells, by schedule row; result cells are left out.
+std::vector<CellChange> ScheduleWindow::SelectedCells() const {
+    std::vector<CellChange> cells;
+    for (const QModelIndex& index : table->selectionModel()->selectedIndexes()) {
+        if (auto cell = CellAt(index.column())) {
+            cell->row = proxy_->mapToSource(index).row();
+            cells.push_back(std::move(*cell));
         }
     }
-    return columns;
+    return cells;
 }
 
 void ScheduleWindow::ClearClick() {
     RunGuarded([this] {
-        std::vector<CellChange> cells;
-        for (const QModelIndex& index : table->selectionModel()->selectedIndexes()) {
-            if (auto cell = CellAt(index.column())) {
-                cell->row = proxy_->mapToSource(index).row();
-                cells.push_back(std::move(*cell));
-            }
-        }
-        const int cleared = editor_->ClearCells(cells);
+        const int cleared = editor_->ClearCells(SelectedCells(), QStringLiteral("清除"));
         Report(QStringLiteral("已清空 %1 个单元格").arg(cleared));
     });
+}
+
+// In each selected column, the topmost selected cell's text goes into the other
+// selected cells below it; a column with one cell selected takes the cell above.
+void ScheduleWindow::FillDownClick() {
+    RunGuarded([this] {
+        std::map<int, std::set<int>> rowsOf;  // table column -> table rows
+        for (const QModelIndex& index : table->selectionModel()->selectedIndexes()) {
+            rowsOf[index.column()].insert(index.row());
+        }
+        const QModelIndex current = table->currentIndex();
+        if (rowsOf.empty() && current.isValid()) {
+            rowsOf[current.column()].insert(current.row());
+        }
+        std::vector<CellChange> cells;
+        for (const auto& [column, rows] : rowsOf) {
+            const auto cell = CellAt(column);
+            const int source = rows.size() > 1 ? *rows.begin() : *rows.begin() - 1;
+            if (!cell || source < 0) {
+                continue;
+            }
+            const std::u16string text =
+                model_->Cell({SourceRow(source), cell->column, {}, cell->kept});
+            for (int row : rows) {
+                if (row != source) {
+                    cells.push_back({SourceRow(row), cell->column, text, cell->kept});
+                }
+            }
+        }
+        if (cells.empty()) {
+            Report(
+                QStringLiteral("没有可向下填充的单元格：请选中一列中的几行，或第一行以下的单元格"));
+            return;
+        }
+        const int filled = editor_->SetCells(std::move(cells), QStringLiteral("向下填充"));
+        Report(QStringLiteral("已向下填充 %1 个单元格").arg(filled));
+    });
+}
+
+void ScheduleWindow::SelectRowsClick() {
+    RunGuarded([this] { table->SelectWholeRows(); });
+}
+
+void ScheduleWindow::SelectColumnsClick() {
+    RunGuarded([this] { table->SelectWholeColumns(); });
 }
 
 void ScheduleWindow::AddRowClick() {
@@ -386,6 +349,30 @@ void ScheduleWindow::DropSurplusClick() {
         const int dropped = editor_->DropSurplus(rows);
         Report(QStringLiteral("已删去 %1 行多出的字段").arg(dropped));
     });
+}
+
+void ScheduleWindow::SortAscendingClick() {
+    RunGuarded([this] { SortByCurrentColumn(Qt::AscendingOrder); });
+}
+
+void ScheduleWindow::SortDescendingClick() {
+    RunGuarded([this] { SortByCurrentColumn(Qt::DescendingOrder); });
+}
+
+void ScheduleWindow::SortByCurrentColumn(Qt::SortOrder order) {
+    const QModelIndex current = table->currentIndex();
+    if (!current.isValid()) {
+        Report(QStringLiteral("请先选中要按其排序的列中的单元格"));
+        return;
+    }
+    table->sortByColumn(current.column(), order);
+    table->scrollTo(table->currentIndex());
+    const QString name = proxy_->headerData(current.column(), Qt::Horizontal)
+                             .toString()
+                             .replace(QLatin1Char('\n'), QString());
+    Report(QStringLiteral("已按“%1”%2排列")
+               .arg(name,
+                    order == Qt::AscendingOrder ? QStringLiteral("升序") : QStringLiteral("降序")));
 }
 
 void ScheduleWindow::ScheduleOrderClick() {

@@ -12,6 +12,7 @@
 #include "schedule/RowCompute.h"
 #include "schedule/ScheduleFile.h"
 #include "ui/schedule/ScheduleDialogs.h"
+#include "ui/schedule/SchedulePaste.h"
 
 class QAction;
 class QComboBox;
@@ -45,6 +46,9 @@ class ScheduleWindow : public QMainWindow {
     // size (100,000 rows take about 150 MB); rokal-cli takes larger ones.
     static constexpr int kMaxRows = 100000;
     static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+    // A paste adds columns only while the table keeps at most this many of the
+    // file's other columns.
+    static constexpr int kMaxKeptColumns = 1000;
     // The narrowest frame the window opens with beside the calculator: the tool
     // bar's lists, the first input columns and the chart.
     static constexpr int kMinOpeningWidth = 640;
@@ -92,12 +96,18 @@ class ScheduleWindow : public QMainWindow {
     QAction* act_close = nullptr;
     QAction* act_undo = nullptr;
     QAction* act_redo = nullptr;
+    QAction* act_cut = nullptr;
     QAction* act_copy = nullptr;
     QAction* act_paste = nullptr;
     QAction* act_clear = nullptr;
+    QAction* act_fillDown = nullptr;
+    QAction* act_selectRows = nullptr;
+    QAction* act_selectColumns = nullptr;
     QAction* act_addRow = nullptr;
     QAction* act_deleteRows = nullptr;
     QAction* act_dropSurplus = nullptr;
+    QAction* act_sortAscending = nullptr;
+    QAction* act_sortDescending = nullptr;
     QAction* act_scheduleOrder = nullptr;
     QAction* act_showProposals = nullptr;
     QAction* act_takeProposals = nullptr;
@@ -117,12 +127,18 @@ class ScheduleWindow : public QMainWindow {
     void SaveClick();
     void SaveAsClick();
     void ExportClick();
+    void CutClick();
     void CopyClick();
     void PasteClick();
     void ClearClick();
+    void FillDownClick();
+    void SelectRowsClick();
+    void SelectColumnsClick();
     void AddRowClick();
     void DeleteRowsClick();
     void DropSurplusClick();
+    void SortAscendingClick();
+    void SortDescendingClick();
     void ScheduleOrderClick();
     void ShowProposalsToggle(bool shown);
     void TakeProposalsClick();
@@ -162,14 +178,22 @@ class ScheduleWindow : public QMainWindow {
     void Report(const QString& text);
     bool RoomFor(std::size_t addedRows);
     std::vector<int> SelectedSourceRows() const;
-    std::vector<int> ShownColumnsFrom(int column) const;
     std::vector<int> RowsToTakeProposalsOf(QString& which) const;
+    std::vector<CellChange> SelectedCells() const;
     QRect SelectedBlock() const;
+    void SortByCurrentColumn(Qt::SortOrder order);
+
+    // ScheduleWindowClipboard.cpp
+    bool CopyBlock();
+    std::vector<int> ShownColumnsFrom(int column) const;
+    bool PlacePaste(CellBlock cells, PasteBlock& paste);
 
     // ScheduleWindowBook.cpp
     void RunBook(int use);
 
     // ScheduleWindowFiles.cpp
+    QString LastFolder() const;
+    void RememberFolderOf(const QString& path) const;
     bool ReadFile(const std::filesystem::path& path);
     bool ChooseSheet(const QString& fileName, const std::string& bytes, ScheduleReading& reading);
     bool WriteSchedule(const std::filesystem::path& path);

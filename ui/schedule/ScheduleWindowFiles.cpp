@@ -21,6 +21,7 @@
 #include "schedule/ScheduleXlsx.h"
 #include "ui/platform/DocumentsFolder.h"
 #include "ui/platform/LocalPaths.h"
+#include "ui/platform/UserSettings.h"
 #include "ui/schedule/ControlCharacterWords.h"
 #include "ui/schedule/ScheduleModel.h"
 #include "ui/schedule/ScheduleTableView.h"
@@ -31,6 +32,9 @@
 
 namespace rokal {
 namespace {
+
+// Where the folder of the last schedule file opened or saved is kept.
+constexpr QLatin1StringView kLastFolderKey("schedule/lastFolder");
 
 // The one local file a drag carries, byte for byte, or empty.
 std::filesystem::path DraggedFile(const QMimeData* mime) {
@@ -115,11 +119,22 @@ QString ScheduleWindow::DisplayName() const {
     return file_.empty() ? QStringLiteral("未命名") : PathText(file_.filename());
 }
 
-// A path in the schedule's folder (or the Documents folder) named after the
+// The folder of the last schedule file opened or saved, as long as it is there;
+// else the Documents folder.
+QString ScheduleWindow::LastFolder() const {
+    const QString folder = UserSettings().value(kLastFolderKey).toString();
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : DocumentsFolder();
+}
+
+void ScheduleWindow::RememberFolderOf(const QString& path) const {
+    UserSettings().setValue(kLastFolderKey, QFileInfo(path).absolutePath());
+}
+
+// A path in the schedule's folder (or the last folder used) named after the
 // schedule, with the suffix in place of its extension.
 QString ScheduleWindow::SuggestedPath(const QString& suffix) const {
     if (path_.isEmpty()) {
-        return QDir(DocumentsFolder()).filePath(QStringLiteral("桩表") + suffix);
+        return QDir(LastFolder()).filePath(QStringLiteral("桩表") + suffix);
     }
     const QFileInfo info(path_);
     return info.dir().filePath(info.completeBaseName() + suffix);
@@ -151,9 +166,7 @@ void ScheduleWindow::OpenClick() {
         if (!MayDiscard()) {
             return;
         }
-        const QString folder =
-            path_.isEmpty() ? DocumentsFolder() : QFileInfo(path_).absolutePath();
-        const QUrl url = dialogs_.openFile(this, folder);
+        const QUrl url = dialogs_.openFile(this, LastFolder());
         if (!url.isEmpty()) {
             ReadFile(LocalPathOfUrl(url));
         }
@@ -221,6 +234,7 @@ bool ScheduleWindow::ReadFile(const std::filesystem::path& path) {
     undo_->setClean();
     SetFile(path);
     pathIsForeignWorkbook_ = workbook;
+    RememberFolderOf(path_);
     setWindowModified(false);
     UpdateTitle();
     if (model_->RowCount() > 0) {
@@ -288,6 +302,7 @@ bool ScheduleWindow::WriteSchedule(const std::filesystem::path& path) {
     }
     SetFile(path);
     pathIsForeignWorkbook_ = false;
+    RememberFolderOf(path_);
     undo_->setClean();
     UpdateTitle();
     Report(QStringLiteral("已保存 %1").arg(path_));
@@ -327,6 +342,7 @@ bool ScheduleWindow::ExportResults() {
                     this);
         return false;
     }
+    RememberFolderOf(path);
     Report(QStringLiteral("已导出计算结果到 %1").arg(path));
     return true;
 }

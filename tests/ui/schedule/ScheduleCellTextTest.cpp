@@ -6,6 +6,7 @@
 #include <QStatusBar>
 #include <random>
 
+#include "schedule/CellBlock.h"
 #include "schedule/CellText.h"
 #include "schedule/RowReading.h"
 #include "schedule/ScheduleFile.h"
@@ -61,7 +62,7 @@ TEST_F(ScheduleCellTextTest, AnEditorsTextLosesItsControlCharacters) {
     };
     for (const auto& way : ways) {
         Select(1, Col(ScheduleColumn::D));
-        QTest::keyClick(table(), Qt::Key_Return);
+        QTest::keyClick(table(), Qt::Key_F2);
         auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         ASSERT_NE(editor, nullptr) << way.name;
         editor->selectAll();

@@ -49,7 +49,7 @@ TEST_F(ScheduleVisibilityTest, KeptColumnsFollowTheResultsAndAreEditedAsText) {
     EXPECT_EQ(model().GetSchedule().rows[30].cells, model().GetSchedule().rows[1].cells);
     EXPECT_EQ(Shown(30, Remark()), "1轴/B");
     EXPECT_EQ(s().statusBar()->currentMessage(),
-              "已粘贴 1 行，其中新增 0 行；8 个单元格落在计算结果列或表外，未粘贴");
+              "已粘贴 1 行，其中新增 0 行；8 个单元格落在计算结果列，未粘贴");
 
     // Delete empties a remark too, and the saved file carries the edits.
     Select(2, Remark());

@@ -9,6 +9,7 @@
 #include <deque>
 
 #include "tests/ui/MainWindowFixture.h"
+#include "ui/platform/UserSettings.h"
 #include "ui/schedule/ScheduleColumns.h"
 #include "ui/schedule/ScheduleModel.h"
 #include "ui/schedule/ScheduleSortProxy.h"
@@ -22,6 +23,7 @@ class ScheduleWindowTest : public MainWindowTest {
     void SetUp() override {
         MainWindowTest::SetUp();
         ASSERT_TRUE(folder.isValid());
+        rokal::UserSettings().clear();  // no last folder from an earlier test
         w().OpenScheduleWindow();
         ASSERT_NE(w().ScheduleWindowIfAny(), nullptr);
         s().SetDialogs(ScriptedDialogs());
@@ -58,12 +60,22 @@ class ScheduleWindowTest : public MainWindowTest {
         table()->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     }
 
-    // Types into a cell as a user would: Enter to edit, select all, type, Enter.
+    // Clicks a cell of the table, by shown row and column, which makes it the current
+    // one, the only one selected and where a Shift+move starts.
+    void ClickCell(int viewRow, int column) {
+        const QModelIndex index = table()->model()->index(viewRow, column);
+        table()->setFocus();
+        table()->scrollTo(index);
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          table()->visualRect(index).center());
+    }
+
+    // Types into a cell as a user would: F2 to edit, select all, type, Enter.
     void TypeInCell(int viewRow, int column, const QString& text) {
         Select(viewRow, column);
-        QTest::keyClick(table(), Qt::Key_Return);
+        QTest::keyClick(table(), Qt::Key_F2);
         QWidget* editor = QApplication::focusWidget();
-        ASSERT_NE(editor, table()) << "Enter did not open an editor";
+        ASSERT_NE(editor, table()) << "F2 did not open an editor";
         QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
         if (text.isEmpty()) {
             QTest::keyClick(editor, Qt::Key_Delete);
@@ -92,7 +104,8 @@ class ScheduleWindowTest : public MainWindowTest {
             answers.pop_front();
             return answer;
         };
-        dialogs.openFile = [this](QWidget*, const QString&) {
+        dialogs.openFile = [this](QWidget*, const QString& folder) {
+            openFolder = folder;
             return openPath.isEmpty() ? QUrl() : QUrl::fromLocalFile(openPath);
         };
         dialogs.askDropSurplus = [this](QWidget*, const QString& fields) {
@@ -150,7 +163,8 @@ class ScheduleWindowTest : public MainWindowTest {
     QStringList questions;
     // What the file dialogs answer; empty means cancelled.
     QString openPath, savePath, exportPath;
-    QString suggestedSave, suggestedExport;
+    // The folder the open dialog started in, and the paths the others proposed.
+    QString openFolder, suggestedSave, suggestedExport;
     // The row counts asked about before rows are deleted, and the answer.
     std::vector<int> deleteAsked;
     bool deleteAnswer = true;
