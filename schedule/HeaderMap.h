@@ -33,13 +33,13 @@ struct ColumnMap {
 enum class RequiredColumns { Checked, NotChecked };
 
 // How a header row is read, for a schedule file and for a block of cells pasted
-// with its header alike. Maps a header row's fields to columns, adds the headers of the fields that are no
-// schedule column to the schedule's extra columns and the columns given in another
-// unit to its converted columns. A numeric column's header may give its unit in
-// brackets, ( ), （ ） or [ ]: "桩径(m)", "Nk（MN）"; a text column's bracket is
-// ignored. Throws ScheduleFileError for a unit the column does not take (naming the
-// field by placeOf, such as "第1行第3列" or "C1 "), a column named twice or, when
-// checked, a required column missing.
+// with its header alike. Maps a header row's fields to columns, adds the headers
+// of the fields that are no schedule column to the schedule's extra columns and
+// the columns given in another unit to its converted columns. A numeric column's
+// header may give its unit in brackets, ( ), （ ） or [ ]: "桩径(m)", "Nk（MN）"; a
+// text column's bracket is ignored. Throws ScheduleFileError for a unit the column
+// does not take (naming the field by placeOf, such as "第1行第3列" or "C1 "), a
+// column named twice or, when checked, a required column missing.
 ColumnMap MapHeader(const std::vector<std::u16string>& header, Schedule& schedule,
                     const std::function<std::string(std::size_t field)>& placeOf,
                     RequiredColumns required = RequiredColumns::Checked);

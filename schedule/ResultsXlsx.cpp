@@ -39,13 +39,22 @@ enum class Shown { Text, Depth, Zeta, Capacity, Verdict, Margin, Error };
 
 // Indexed as ResultHeaders() and the fields of RowResultTexts.
 constexpr std::array<Shown, 12> kResultShown = {
-    Shown::Text,   Shown::Zeta,    Shown::Capacity, Shown::Capacity, Shown::Verdict, Shown::Margin,
+    Shown::Text,    Shown::Zeta,   Shown::Capacity, Shown::Capacity, Shown::Verdict, Shown::Margin,
     Shown::Verdict, Shown::Margin, Shown::Text,     Shown::Depth,    Shown::Text,    Shown::Error};
 
 std::array<std::u16string*, 12> Fields(RowResultTexts& t) {
-    return {&t.rockClass,     &t.zetaR,   &t.ra,          &t.rc,
-            &t.raCheck,       &t.raMargin, &t.rcCheck,    &t.rcMargin,
-            &t.socketWarning, &t.depthProposal, &t.gradeProposal, &t.errors};
+    return {&t.rockClass,
+            &t.zetaR,
+            &t.ra,
+            &t.rc,
+            &t.raCheck,
+            &t.raMargin,
+            &t.rcCheck,
+            &t.rcMargin,
+            &t.socketWarning,
+            &t.depthProposal,
+            &t.gradeProposal,
+            &t.errors};
 }
 
 struct Formats {
@@ -258,8 +267,7 @@ struct ResultsXlsxWriter::State {
 
 ResultsXlsxWriter::ResultsXlsxWriter(PrecisionMode mode, char16_t decimalSeparator, DepthStep step,
                                      std::u16string timeText, MinSocket minimum)
-    : state_(std::make_unique<State>(mode, decimalSeparator, step, std::move(timeText),
-                                     minimum)) {
+    : state_(std::make_unique<State>(mode, decimalSeparator, step, std::move(timeText), minimum)) {
     state_->WriteHeader();
     state_->rows = std::make_unique<SheetWriterThread>(state_->results);
 }
@@ -288,8 +296,8 @@ std::string ResultsXlsxWriter::Finish() {
 
 std::string ResultsToXlsx(const Schedule& schedule, const std::vector<RowResult>& results,
                           const std::vector<RowDesign>& designs, PrecisionMode mode,
-                          char16_t decimalSeparator, DepthStep step,
-                          const std::u16string& timeText, MinSocket minimum) {
+                          char16_t decimalSeparator, DepthStep step, const std::u16string& timeText,
+                          MinSocket minimum) {
     ResultsXlsxWriter writer(mode, decimalSeparator, step, timeText, minimum);
     const std::size_t count = std::min(schedule.rows.size(), results.size());
     static const RowDesign kNoDesign;

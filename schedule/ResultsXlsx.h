@@ -44,8 +44,7 @@ class ResultsXlsxWriter {
 // The whole results workbook at once; results and designs hold one entry a row.
 std::string ResultsToXlsx(const Schedule& schedule, const std::vector<RowResult>& results,
                           const std::vector<RowDesign>& designs, PrecisionMode mode,
-                          char16_t decimalSeparator, DepthStep step,
-                          const std::u16string& timeText,
+                          char16_t decimalSeparator, DepthStep step, const std::u16string& timeText,
                           MinSocket minimum = kDefaultMinSocket);
 
 }  // namespace rokal

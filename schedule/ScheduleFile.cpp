@@ -30,7 +30,6 @@ std::string Place(int line, std::size_t field) {
     return "第" + std::to_string(line) + "行第" + std::to_string(field + 1) + "列";
 }
 
-
 bool IsBlankRecord(const CsvRecord& record) {
     return std::all_of(record.fields.begin(), record.fields.end(),
                        [](const std::u16string& field) { return IsBlankCell(field); });

@@ -49,7 +49,8 @@ bool IsWorkbookBytes(std::string_view bytes);
 // The bytes of a regular file. Throws ScheduleFileError naming the path, for a
 // folder, a pipe or a device too, and for a file larger than reading.maxFileBytes
 // (Reason::TooLarge).
-std::string ReadScheduleBytes(const std::filesystem::path& path, const ScheduleReading& reading = {});
+std::string ReadScheduleBytes(const std::filesystem::path& path,
+                              const ScheduleReading& reading = {});
 
 // A schedule from a file's bytes: ParseScheduleWorkbook (ScheduleWorkbook.h) for a
 // workbook, ParseSchedule for text. Throws ScheduleFileError.

@@ -193,8 +193,8 @@ class SheetSchedule {
             if (std::optional<std::u16string> message = UnreadableMessage(cell)) {
                 row.unreadable.push_back({*slot.column, text, std::move(*message)});
             } else {
-                ConvertCell(text, *slot.column,
-                            powerOfTen_[static_cast<std::size_t>(*slot.column)], separator_);
+                ConvertCell(text, *slot.column, powerOfTen_[static_cast<std::size_t>(*slot.column)],
+                            separator_);
             }
             row.Cell(*slot.column) = std::move(text);
         }

@@ -32,7 +32,8 @@ std::string ScheduleToXlsx(const Schedule&, char16_t) {
 
 struct ResultsXlsxWriter::State {};
 
-ResultsXlsxWriter::ResultsXlsxWriter(PrecisionMode, char16_t, DepthStep, std::u16string, MinSocket) {
+ResultsXlsxWriter::ResultsXlsxWriter(PrecisionMode, char16_t, DepthStep, std::u16string,
+                                     MinSocket) {
     throw WorkbookError(kCannotWrite);
 }
 

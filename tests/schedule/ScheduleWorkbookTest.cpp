@@ -293,8 +293,9 @@ TEST(ScheduleWorkbook, HeaderUnitsConvertOrAreRefusedNamingTheCell) {
                           Text("G1", "Nk（MN）"));
     };
     const std::string pile =
-        Pile(2, "A", Number("B2", "1.2") + Number("C2", "1.5") + Number("D2", "25000") +
-                         Text("E2", "C30") + Text("F2", "泥浆护壁") + Number("G2", "9.5"));
+        Pile(2, "A",
+             Number("B2", "1.2") + Number("C2", "1.5") + Number("D2", "25000") + Text("E2", "C30") +
+                 Text("F2", "泥浆护壁") + Number("G2", "9.5"));
     WorkbookFixture fixture;
     fixture.sheets = {{"S", header("嵌岩深度(m)") + pile}};
     const Schedule schedule = Read(MakeWorkbook(fixture));

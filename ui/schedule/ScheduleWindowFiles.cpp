@@ -203,20 +203,19 @@ bool ScheduleWindow::ReadFile(const std::filesystem::path& path) {
         const bool tooLarge = error.WhyRefused() == ScheduleFileError::Reason::TooLarge;
         const std::string what = error.what();
         const std::string named = path.u8string();
-        ShowMessage(MessageKind::Error,
-                    tooLarge
-                        ? QStringLiteral("“%1”超过 %2 MB，桩表计算窗口不能打开。更大的桩表请用 "
-                                         "rokal-cli 计算。")
-                              .arg(name, QString::number(kMaxFileBytes / (1024 * 1024)))
-                        : QString::fromStdString(what.rfind(named, 0) == 0 ? what
-                                                                           : named + "：" + what),
-                    this);
+        ShowMessage(
+            MessageKind::Error,
+            tooLarge
+                ? QStringLiteral("“%1”超过 %2 MB，桩表计算窗口不能打开。更大的桩表请用 "
+                                 "rokal-cli 计算。")
+                      .arg(name, QString::number(kMaxFileBytes / (1024 * 1024)))
+                : QString::fromStdString(what.rfind(named, 0) == 0 ? what : named + "：" + what),
+            this);
         return false;
     }
     if (const auto place = FindControlCharacter(schedule)) {
         ShowMessage(MessageKind::Error,
-                    QStringLiteral("“%1”：%2").arg(name, ControlCharacterInFile(*place)),
-                    this);
+                    QStringLiteral("“%1”：%2").arg(name, ControlCharacterInFile(*place)), this);
         return false;
     }
     if (schedule.rows.size() > static_cast<std::size_t>(kMaxRows)) {
@@ -329,12 +328,11 @@ bool ScheduleWindow::ExportResults() {
     try {
         WriteMadeFile(target, [&] {
             const ScheduleModel& m = *model_;
-            return IsXlsxPath(target)
-                       ? ResultsToXlsx(m.GetSchedule(), m.Results(), m.Designs(), m.Precision(),
-                                       m.DecimalSeparator(), m.Step(), CurrentCalcTimeText(),
-                                       m.MinimumSocket())
-                       : ResultsToCsv(m.GetSchedule(), m.Results(), m.Designs(), m.Precision(),
-                                      m.DecimalSeparator());
+            return IsXlsxPath(target) ? ResultsToXlsx(m.GetSchedule(), m.Results(), m.Designs(),
+                                                      m.Precision(), m.DecimalSeparator(), m.Step(),
+                                                      CurrentCalcTimeText(), m.MinimumSocket())
+                                      : ResultsToCsv(m.GetSchedule(), m.Results(), m.Designs(),
+                                                     m.Precision(), m.DecimalSeparator());
         });
     } catch (const ReportSaveError& error) {
         ShowMessage(MessageKind::Error,
