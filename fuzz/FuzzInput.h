@@ -45,9 +45,12 @@ class FuzzInput {
             default:
                 break;
         }
+        // Any other character a locale might name, but those a number uses and the
+        // control characters, which no locale does.
         const std::u16string taken = u"0123456789+-eEd \n";
         const char16_t unit = static_cast<char16_t>(b);
-        return taken.find(unit) == std::u16string::npos ? unit : u'.';
+        const bool control = unit < 0x20 || (unit >= 0x7F && unit <= 0x9F);
+        return control || taken.find(unit) != std::u16string::npos ? u'.' : unit;
     }
 
     PileInput Pile() {
