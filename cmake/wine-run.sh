@@ -1,6 +1,7 @@
 #!/bin/sh
 # Runs a Windows program under wine: wine-run.sh PROGRAM [ARGUMENTS...].
-# WINEPREFIX, WINE64 and WINESERVER come from the caller (the cross toolchain).
+# WINEPREFIX, WINE64 and WINESERVER come from the caller (the cross toolchain);
+# ROKAL_WINE_DLL_PATH, colon-separated folders, is where the program's DLLs are.
 #
 # The prefix is made on first use, quietly, without a display and without the
 # prompts for Mono and Gecko. The wine server and wine's background services are
@@ -15,14 +16,49 @@ unset DISPLAY WAYLAND_DISPLAY
 # character set: UTF-8, so that Chinese names pass, whatever the caller's locale.
 # It also makes the Windows locale the same on every machine.
 export LC_ALL=C.UTF-8
+if [ -n "${ROKAL_WINE_DLL_PATH:-}" ]; then
+    WINEPATH=$(printf '%s' "$ROKAL_WINE_DLL_PATH" | sed 's|:|;Z:|g; s|^|Z:|; s|/|\\|g')
+    export WINEPATH
+fi
+
+# A new prefix is Windows 10, as the program requires; its user folders are its
+# own rather than links into the caller's home; and it has a Chinese font that
+# Debian ships, standing in for the fonts a Chinese Windows desktop has.
+set_up_prefix() {
+    "$WINE64" cmd /c exit
+    profile=$WINEPREFIX/drive_c/users/$(id -un)
+    for link in "$profile"/*; do
+        if [ -L "$link" ]; then
+            rm "$link" && mkdir "$link"
+        fi
+    done
+    font=/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc
+    if [ -f "$font" ]; then
+        cp "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
+    fi
+    cat >"$WINEPREFIX/rokal.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine]
+"Version"="win10"
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Microsoft YaHei"="Noto Sans CJK SC"
+"SimSun"="Noto Sans CJK SC"
+REG
+    "$WINE64" regedit /S 'Z:'"$(printf '%s' "$WINEPREFIX/rokal.reg" | sed 's|/|\\|g')"
+    rm "$WINEPREFIX/rokal.reg"
+    touch "$WINEPREFIX/.rokal-ready"
+}
 
 mkdir -p "$WINEPREFIX"
 (
     # One caller at a time starts the server and makes the prefix. What they
     # start outlives this lock and must not hold it.
     flock 9
-    if "$WINESERVER" -p10 </dev/null >/dev/null 2>&1 9>&- ||
-        [ ! -f "$WINEPREFIX/system.reg" ]; then
+    if [ ! -f "$WINEPREFIX/.rokal-ready" ]; then
+        set_up_prefix </dev/null >/dev/null 2>&1 9>&-
+    elif "$WINESERVER" -p10 </dev/null >/dev/null 2>&1 9>&-; then
         "$WINE64" cmd /c exit </dev/null >/dev/null 2>&1 9>&-
     fi
 ) 9>"$WINEPREFIX/.rokal-lock"
