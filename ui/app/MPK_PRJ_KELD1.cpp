@@ -1,6 +1,5 @@
 // The program start: one main window and the event loop.
 #include <QApplication>
-#include <QFile>
 #include <QLocale>
 #include <iostream>
 
@@ -8,10 +7,16 @@
 #include "ui/app/CommandLine.h"
 #include "ui/app/QtTranslations.h"
 #include "ui/main/MPK_PAS_KELD1.h"
+#include "ui/platform/CommandLineFile.h"
+#include "ui/platform/Console.h"
+#include "ui/platform/UiFont.h"
 
 int main(int argc, char* argv[]) {
     // --help and --version answer before Qt looks for a display.
     const rokal::AppCommandLine command = rokal::ReadAppCommandLine(argc, argv);
+    if (command.action != rokal::AppCommandLine::Action::Run) {
+        rokal::UseParentConsole();
+    }
     if (const std::optional<int> status =
             rokal::AnswerWithoutWindow(command, std::cout, std::cerr)) {
         return *status;
@@ -20,13 +25,14 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     rokal::ApplyApplicationIdentity(app);
     rokal::InstallQtTranslations(app, QLocale::system());
+    rokal::ApplyPlatformUiFont();
 
     TMPK_FRM_KELD1 window;
     TMPK_FRM_KELD1::SetMainWindow(&window);
     window.show();
     if (command.file) {
         // A schedule named on the command line, as a file manager passes it.
-        window.OpenScheduleWindow(QFile::decodeName(QByteArray::fromStdString(*command.file)));
+        window.OpenScheduleWindow(rokal::CommandLineFileName(*command.file));
     }
     return app.exec();
 }
