@@ -2,6 +2,8 @@
 # Runs a Windows program under wine: wine-run.sh PROGRAM [ARGUMENTS...].
 # WINEPREFIX, WINE64 and WINESERVER come from the caller (the cross toolchain);
 # ROKAL_WINE_DLL_PATH, colon-separated folders, is where the program's DLLs are.
+# Programs run without a display unless ROKAL_WINE_DISPLAY is set (the end-to-end
+# tests in Xvfb).
 #
 # The prefix is made on first use, quietly, without a display and without the
 # prompts for Mono and Gecko. The wine server and wine's background services are
@@ -11,7 +13,8 @@
 set -eu
 : "${WINEPREFIX:?}" "${WINE64:?}" "${WINESERVER:?}"
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-unset DISPLAY WAYLAND_DISPLAY
+[ -n "${ROKAL_WINE_DISPLAY:-}" ] || unset DISPLAY
+unset WAYLAND_DISPLAY
 # Wine turns Windows file names and arguments into Unix ones in the Unix locale's
 # character set: UTF-8, so that Chinese names pass, whatever the caller's locale.
 # It also makes the Windows locale the same on every machine.

@@ -1,12 +1,13 @@
 # Runs the real program with --version, --help and a wrong option where there is
 # no display at all and no platform is chosen: each must answer on its stream and
 # end with its status, without trying to open a window.
-#   cmake -DPROGRAM=... -P AnswersWithoutDisplay.cmake
+#   cmake -DPROGRAM=... [-DEMULATOR=...] -P AnswersWithoutDisplay.cmake
+# EMULATOR is what runs the program in a cross build (wine).
 
 function(run_without_display expected_status stdout_var stderr_var)
     execute_process(
         COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
-                --unset=QT_QPA_PLATFORM "${PROGRAM}" ${ARGN}
+                --unset=QT_QPA_PLATFORM ${EMULATOR} "${PROGRAM}" ${ARGN}
         RESULT_VARIABLE status
         OUTPUT_VARIABLE out
         ERROR_VARIABLE err
