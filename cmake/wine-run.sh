@@ -19,6 +19,9 @@ unset WAYLAND_DISPLAY
 # character set: UTF-8, so that Chinese names pass, whatever the caller's locale.
 # It also makes the Windows locale the same on every machine.
 export LC_ALL=C.UTF-8
+# Qt's offscreen platform, which the window tests use, reads its fonts from a
+# folder rather than from Windows: the prefix's, where the Chinese font is.
+export QT_QPA_FONTDIR='C:\windows\Fonts'
 if [ -n "${ROKAL_WINE_DLL_PATH:-}" ]; then
     WINEPATH=$(printf '%s' "$ROKAL_WINE_DLL_PATH" | sed 's|:|;Z:|g; s|^|Z:|; s|/|\\|g')
     export WINEPATH
@@ -35,10 +38,12 @@ set_up_prefix() {
             rm "$link" && mkdir "$link"
         fi
     done
-    font=/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc
-    if [ -f "$font" ]; then
-        cp "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
-    fi
+    for font in /usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc \
+        /usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc; do
+        if [ -f "$font" ]; then
+            ln -sf "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
+        fi
+    done
     cat >"$WINEPREFIX/rokal.reg" <<'REG'
 REGEDIT4
 

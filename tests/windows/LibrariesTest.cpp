@@ -6,8 +6,8 @@
 #include <xlsxwriter.h>
 #include <zlib.h>
 
-#include <pugixml.hpp>
 #include <cstdio>
+#include <pugixml.hpp>
 #include <string>
 
 namespace {
