@@ -19,8 +19,14 @@ cache=${ROKAL_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/rokal-windows}
 jobs=${ROKAL_WINDOWS_JOBS:-$(nproc)}
 triplet=x86_64-w64-mingw32
 toolchain=$root/cmake/mingw-w64-compilers.cmake
-# Sources the archive lists but does not serve here, with their checksums.
-third_party=${ROKAL_THIRD_PARTY:-$root/../shared/third-party}
+# Sources the archive lists but does not serve here, with their checksums: the
+# shared folder beside the checkout, or the team's.
+third_party=${ROKAL_THIRD_PARTY:-}
+for folder in "$root/../shared/third-party" /work/shared/third-party; do
+    if [ -z "$third_party" ] && [ -f "$folder/README.md" ]; then
+        third_party=$folder
+    fi
+done
 
 say() { echo "windows-libraries: $*" >&2; }
 fail() { say "$*"; exit 1; }

@@ -32,7 +32,9 @@ for entry in "${cases[@]}"; do
 
     wine_run "$installer" /S "/$mode" || fail "$mode: the installer failed with $?"
     [ -f "$folder/rokal.exe" ] || fail "$mode: rokal.exe is not in $folder"
-    version=$(wine_run "$folder/rokal.exe" --version) || fail "$mode: rokal.exe --version failed"
+    # A Windows program ends its lines with CR LF.
+    version=$(wine_run "$folder/rokal.exe" --version | tr -d '\r') ||
+        fail "$mode: rokal.exe --version failed"
     [ "$version" = "rokal 1.2.2022.1228" ] || fail "$mode: rokal.exe --version says '$version'"
     [ -f "$shortcut" ] || fail "$mode: no Start-menu entry $shortcut"
     registry_has "$root" "$uninstall_key" UninstallString || fail "$mode: not in Apps & features"
