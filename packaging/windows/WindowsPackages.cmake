@@ -38,6 +38,7 @@ install(FILES ${qt_translations_dir}/qtbase_zh_CN.qm ${qt_translations_dir}/qtba
 # The DLLs: those the programs and plugins load, found in the folders of the
 # cross-built libraries and of the compiler's runtime; Windows' own are left out.
 find_program(ROKAL_MINGW_OBJDUMP ${ROKAL_MINGW_TRIPLET}-objdump REQUIRED)
+# The licence texts of each cross-built library whose DLL is shipped go with it.
 install(CODE "
     set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
     set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
@@ -49,6 +50,18 @@ install(CODE "
         RESOLVED_DEPENDENCIES_VAR dlls
         UNRESOLVED_DEPENDENCIES_VAR system_dlls)
     file(INSTALL \${dlls} DESTINATION \"\${CMAKE_INSTALL_PREFIX}\")
+    foreach(prefix IN ITEMS ${ROKAL_WINDOWS_PREFIXES})
+        foreach(dll IN LISTS dlls)
+            string(FIND \"\${dll}\" \"\${prefix}/\" at)
+            if(at EQUAL 0 AND EXISTS \"\${prefix}/licenses\")
+                get_filename_component(library \"\${prefix}\" NAME)
+                string(REGEX REPLACE \"-[0-9a-f]+$\" \"\" library \"\${library}\")
+                file(INSTALL \"\${prefix}/licenses/\"
+                     DESTINATION \"\${CMAKE_INSTALL_PREFIX}/licenses/\${library}\")
+                break()
+            endif()
+        endforeach()
+    endforeach()
 ")
 
 # The licences: the project's own (MIT), the terms of the program as distributed
@@ -61,13 +74,6 @@ foreach(entry IN LISTS licence_files)
     list(GET entry 0 file)
     list(GET entry 1 name)
     install(FILES ${file} DESTINATION . RENAME ${name})
-endforeach()
-foreach(prefix IN LISTS ROKAL_WINDOWS_PREFIXES)
-    get_filename_component(library ${prefix} NAME)
-    string(REGEX REPLACE "-[0-9a-f]+$" "" library ${library})
-    if(EXISTS ${prefix}/licenses)
-        install(DIRECTORY ${prefix}/licenses/ DESTINATION licenses/${library})
-    endif()
 endforeach()
 foreach(runtime IN ITEMS gcc-mingw-w64-base mingw-w64-common)
     install(FILES /usr/share/doc/${runtime}/copyright DESTINATION licenses/${runtime})
