@@ -19,9 +19,14 @@ unset WAYLAND_DISPLAY
 # character set: UTF-8, so that Chinese names pass, whatever the caller's locale.
 # It also makes the Windows locale the same on every machine.
 export LC_ALL=C.UTF-8
-# Qt's offscreen platform, which the window tests use, reads its fonts from a
-# folder rather than from Windows: the prefix's, where the Chinese font is.
+# Wine keeps the caller's QT_ variables (meant for Linux Qt programs) from Windows
+# programs; given as WINEQT_..., they reach the program as QT_... Qt's offscreen
+# platform, which the window tests use, reads its fonts from a folder rather than
+# from Windows: the prefix's, where the Chinese font is.
 export QT_QPA_FONTDIR='C:\windows\Fonts'
+for variable in $(env | sed -n 's/^\(QT_[A-Za-z0-9_]*\)=.*/\1/p'); do
+    eval "export WINE$variable=\"\$$variable\""
+done
 if [ -n "${ROKAL_WINE_DLL_PATH:-}" ]; then
     WINEPATH=$(printf '%s' "$ROKAL_WINE_DLL_PATH" | sed 's|:|;Z:|g; s|^|Z:|; s|/|\\|g')
     export WINEPATH

@@ -26,4 +26,4 @@ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Release}" \
     -DROKAL_HOST_MAKE_ICONS="$PWD/build/packaging/rokal_make_icons" \
     -DROKAL_BUILD_BENCH=OFF -DROKAL_BUILD_FUZZ=OFF "${launcher[@]}" >/dev/null
 cmake --build "$dir"
-ls -1 "$PWD/$dir"/packages/Rokal-*
+ls -1 "$(cd "$dir" && pwd)"/packages/Rokal-*
