@@ -132,10 +132,14 @@ if(NOT EXISTS "${doc}/copyright")
     fail("the copyright file is missing: ${doc}/copyright")
 endif()
 file(STRINGS "${doc}/copyright" format_line LIMIT_COUNT 1)
-file(STRINGS "${doc}/copyright" license_line REGEX "^License: ")
+file(STRINGS "${doc}/copyright" license_lines REGEX "^License: ")
+# The project's code is MIT; the program as distributed, linked with Qt Charts, GPL-3.
+list(FIND license_lines "License: Expat" expat_at)
+list(FIND license_lines "License: GPL-3" gpl_at)
 if(NOT format_line STREQUAL
        "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"
-   OR NOT license_line MATCHES "^License: Expat")
-    fail("${doc}/copyright is not a machine-readable copyright file of the MIT licence")
+   OR expat_at EQUAL -1 OR gpl_at EQUAL -1)
+    fail("${doc}/copyright is not a machine-readable copyright file of the MIT licence "
+         "and the GPL version 3")
 endif()
 expect_gzip("${doc}/changelog.gz")

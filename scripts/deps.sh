@@ -20,7 +20,30 @@ packages=(
     libpugixml-dev python3-docx libreoffice-writer-nogui
     python3-openpyxl libreoffice-calc-nogui
     g++-mingw-w64-x86-64-posix wine64
+    autoconf automake libtool nsis zip unzip
 )
+
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+
+# The Windows build cross-compiles its libraries from Debian's source packages
+# (scripts/windows-libraries.sh): apt needs a source entry for the same archive.
+add_source_entries() {
+    local list=/etc/apt/sources.list.d/debian.sources
+    local entry=/etc/apt/sources.list.d/rokal-deb-src.sources
+    if grep -qs '^Types:.*deb-src' /etc/apt/sources.list.d/*.sources ||
+        grep -qs '^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/*.list; then
+        return 1
+    fi
+    if [ -f "$list" ]; then
+        sed 's/^Types: deb$/Types: deb-src/' "$list" | "${sudo_cmd[@]}" tee "$entry" >/dev/null
+    else
+        grep -hs '^deb ' /etc/apt/sources.list /etc/apt/sources.list.d/*.list |
+            sed 's/^deb /deb-src /' | "${sudo_cmd[@]}" tee "${entry%.sources}.list" >/dev/null
+    fi
+}
+sources_added=0
+add_source_entries && sources_added=1
 
 missing=()
 for p in "${packages[@]}"; do
@@ -28,10 +51,11 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+    [ "$sources_added" -eq 1 ] && "${sudo_cmd[@]}" apt-get update -qq
+    exit 0
+fi
 
 echo "Installing: ${missing[*]}"
-sudo_cmd=()
-[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 "${sudo_cmd[@]}" apt-get update -qq
 DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -13,10 +13,18 @@ expected=$(realpath "$3")
 source "$(dirname "${BASH_SOURCE[0]}")/fresh_session.sh"
 RunInFreshSession 1280x1024 "$0" "$@"
 
-table_file="$HOME/Documents/嵌岩桩计算书(依据DBJ52T045-2018)_表格.txt"
+# Under wine (tests/windows/e2e_wine.sh) the program runs through a launcher,
+# saves into its wine prefix's Documents folder and is given Windows file names.
+documents=${ROKAL_E2E_DOCUMENTS:-$HOME/Documents}
+read -ra launcher <<<"${ROKAL_E2E_LAUNCHER:-}"
+table_file="$documents/嵌岩桩计算书(依据DBJ52T045-2018)_表格.txt"
 
 # The file name as a file manager passes it: absolute, with Chinese characters.
-"$program" "$schedule" &
+argument=$schedule
+if [ -n "${ROKAL_E2E_WINDOWS_NAMES:-}" ]; then
+    argument="Z:${schedule//\//\\}"
+fi
+"${launcher[@]}" "$program" "$argument" &
 pid=$!
 name=$(basename "$schedule")
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Rokal \(DBJ52/45-2018\)$' | head -n 1)

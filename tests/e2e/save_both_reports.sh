@@ -12,11 +12,14 @@ expected=$(realpath "$2")
 source "$(dirname "${BASH_SOURCE[0]}")/fresh_session.sh"
 RunInFreshSession 1024x768 "$0" "$@"
 
-documents=$HOME/Documents
+# Under wine (tests/windows/e2e_wine.sh) the program runs through a launcher and
+# saves into its wine prefix's Documents folder.
+documents=${ROKAL_E2E_DOCUMENTS:-$HOME/Documents}
+read -ra launcher <<<"${ROKAL_E2E_LAUNCHER:-}"
 text_file="$documents/嵌岩桩计算书(依据DBJ52T045-2018)_文本.txt"
 table_file="$documents/嵌岩桩计算书(依据DBJ52T045-2018)_表格.txt"
 
-"$program" &
+"${launcher[@]}" "$program" &
 pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Rokal \(DBJ52/45-2018\)$' | head -n 1)
 sleep 0.5

@@ -1,5 +1,7 @@
 #include "tests/print/PdfTools.h"
 
+#include "tests/HostFileName.h"
+
 #include <gtest/gtest.h>
 #include <QProcess>
 #include <QRegularExpression>
@@ -42,7 +44,7 @@ std::vector<Lines> PdfPageLines(const std::string& path) {
     const QString text =
         Run(PDFTOTEXT_EXECUTABLE,
             {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
-             QString::fromStdString(path), QStringLiteral("-")});
+             HostFileName(QString::fromStdString(path)), QStringLiteral("-")});
     QStringList pages = text.split(QChar(u'\f'));
     if (!pages.isEmpty() && pages.back().trimmed().isEmpty()) {
         pages.removeLast();
@@ -62,9 +64,9 @@ std::vector<Lines> PdfPageLines(const std::string& path) {
 }
 
 std::vector<PdfPageSize> PdfPageSizes(const std::string& path) {
-    const QString info =
-        Run(PDFINFO_EXECUTABLE, {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                                 QStringLiteral("100000"), QString::fromStdString(path)});
+    const QString info = Run(
+        PDFINFO_EXECUTABLE, {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                             QStringLiteral("100000"), HostFileName(QString::fromStdString(path))});
     static const QRegularExpression size(
         QStringLiteral(R"(^Page\s+\d+ size:\s+([\d.]+) x ([\d.]+) pts)"),
         QRegularExpression::MultilineOption);
@@ -80,7 +82,7 @@ std::vector<PdfPageSize> PdfPageSizes(const std::string& path) {
 // columns are type words, encoding, emb, sub, uni, object and generation.
 std::vector<PdfFont> PdfFonts(const std::string& path) {
     const QStringList rows =
-        Run(PDFFONTS_EXECUTABLE, {QString::fromStdString(path)}).split(QChar(u'\n'));
+        Run(PDFFONTS_EXECUTABLE, {HostFileName(QString::fromStdString(path))}).split(QChar(u'\n'));
     std::vector<PdfFont> fonts;
     for (qsizetype i = 2; i < rows.size(); ++i) {
         const QStringList cells = rows[i].split(QChar(u' '), Qt::SkipEmptyParts);

@@ -2,7 +2,9 @@
 # rokal-cli --pdf with no display: both forms of a schedule's book as PDF files,
 # read back with poppler's tools and compared with the text books of the same run.
 # Usage: cli_pdf.sh ROKAL-CLI SCHEDULE.csv WORK-FOLDER
+# ROKAL_TEST_LAUNCHER, if set, is what runs rokal-cli (wine in a Windows build).
 set -euo pipefail
+read -ra launcher <<<"${ROKAL_TEST_LAUNCHER:-}"
 cli=$1
 schedule=$2
 work=$3
@@ -30,7 +32,7 @@ pdf_body() {
 
 run() {
     local status=0
-    "$cli" "$@" --time "2022/12/28 10:00:00" --book-encoding utf8 2>>err.txt >/dev/null ||
+    "${launcher[@]}" "$cli" "$@" --time "2022/12/28 10:00:00" --book-encoding utf8 2>>err.txt >/dev/null ||
         status=$?
     [ "$status" -le 1 ] || fail "rokal-cli $* gave exit status $status: $(cat err.txt)"
 }

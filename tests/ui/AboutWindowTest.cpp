@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "tests/HostFileName.h"
 #include "tests/ui/AboutFixture.h"
 
 namespace {
@@ -198,7 +199,8 @@ TEST_F(AboutTest, ContactCodeReadsAsTheWebAddress) {
     const QString file = dir.filePath(QStringLiteral("code.png"));
     ASSERT_TRUE(Label("img_Contact")->grab().toImage().save(file));
     QProcess read;
-    read.start(reader, {QStringLiteral("--raw"), QStringLiteral("-q"), file});
+    read.start(reader,
+               {QStringLiteral("--raw"), QStringLiteral("-q"), rokal::test::HostFileName(file)});
     ASSERT_TRUE(read.waitForFinished());
     EXPECT_EQ(QString::fromUtf8(read.readAllStandardOutput()).trimmed(),
               QStringLiteral("https://example.org/rokal"));

@@ -1,18 +1,24 @@
 # Runs the real program with --version, --help and a wrong option where there is
 # no display at all and no platform is chosen: each must answer on its stream and
 # end with its status, without trying to open a window.
-#   cmake -DPROGRAM=... -P AnswersWithoutDisplay.cmake
+#   cmake -DPROGRAM=... [-DEMULATOR=...] -P AnswersWithoutDisplay.cmake
+# EMULATOR is what runs the program in a cross build (wine).
 
 function(run_without_display expected_status stdout_var stderr_var)
     execute_process(
         COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
-                --unset=QT_QPA_PLATFORM "${PROGRAM}" ${ARGN}
+                --unset=QT_QPA_PLATFORM ${EMULATOR} "${PROGRAM}" ${ARGN}
         RESULT_VARIABLE status
         OUTPUT_VARIABLE out
         ERROR_VARIABLE err
         TIMEOUT 30)
     if(NOT status STREQUAL expected_status)
         message(FATAL_ERROR "rokal ${ARGN}: status ${status}, not ${expected_status}\n${out}${err}")
+    endif()
+    if(EMULATOR)
+        # A Windows program ends its lines with CR LF.
+        string(REPLACE "\r\n" "\n" out "${out}")
+        string(REPLACE "\r\n" "\n" err "${err}")
     endif()
     set(${stdout_var} "${out}" PARENT_SCOPE)
     set(${stderr_var} "${err}" PARENT_SCOPE)

@@ -2,6 +2,7 @@
 // so that saved reports land in a temporary Documents folder.
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QDir>
 #include <QTemporaryDir>
 
 int main(int argc, char** argv) {
@@ -10,6 +11,11 @@ int main(int argc, char** argv) {
     qputenv("XDG_RUNTIME_DIR", home.path().toUtf8());
     qunsetenv("XDG_CONFIG_HOME");
     qunsetenv("XDG_DOCUMENTS_DIR");
+#ifdef Q_OS_WIN
+    // Windows finds Documents in the profile folder the environment names.
+    qputenv("USERPROFILE", QDir::toNativeSeparators(home.path()).toUtf8());
+    QDir(home.path()).mkpath(QStringLiteral("Documents"));
+#endif
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
