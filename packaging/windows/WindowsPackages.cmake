@@ -11,11 +11,13 @@ set(windows_dir ${CMAKE_CURRENT_SOURCE_DIR}/windows)
 
 install(TARGETS rokal rokal-cli RUNTIME DESTINATION .)
 
-# Qt's Windows platform, the Windows styles, and Qt's own Chinese texts from
+# Qt's Windows platform, the offscreen platform (rokal-cli's PDF books are drawn
+# on it, without a window), the Windows styles, and Qt's own Chinese texts from
 # Debian's qt6-translations-l10n (the same files on every system). qt.conf points
 # Qt at them inside the program folder.
 set(qt_plugins
     "$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>|plugins/platforms"
+    "$<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin>|plugins/platforms"
     "$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>|plugins/styles")
 set(qt_plugin_files)
 foreach(entry IN LISTS qt_plugins)
@@ -40,29 +42,12 @@ install(FILES ${qt_translations_dir}/qtbase_zh_CN.qm ${qt_translations_dir}/qtba
 find_program(ROKAL_MINGW_OBJDUMP ${ROKAL_MINGW_TRIPLET}-objdump REQUIRED)
 # The licence texts of each cross-built library whose DLL is shipped go with it.
 install(CODE "
-    set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
-    set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
-    set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND \"${ROKAL_MINGW_OBJDUMP}\")
-    file(GET_RUNTIME_DEPENDENCIES
-        EXECUTABLES \"$<TARGET_FILE:rokal>\" \"$<TARGET_FILE:rokal-cli>\"
-        MODULES ${qt_plugin_files}
-        DIRECTORIES ${ROKAL_WINDOWS_DLL_DIRS}
-        RESOLVED_DEPENDENCIES_VAR dlls
-        UNRESOLVED_DEPENDENCIES_VAR system_dlls)
-    file(INSTALL \${dlls} DESTINATION \"\${CMAKE_INSTALL_PREFIX}\")
-    foreach(prefix IN ITEMS ${ROKAL_WINDOWS_PREFIXES})
-        foreach(dll IN LISTS dlls)
-            string(FIND \"\${dll}\" \"\${prefix}/\" at)
-            if(at EQUAL 0 AND EXISTS \"\${prefix}/licenses\")
-                get_filename_component(library \"\${prefix}\" NAME)
-                string(REGEX REPLACE \"-[0-9a-f]+$\" \"\" library \"\${library}\")
-                file(INSTALL \"\${prefix}/licenses/\"
-                     DESTINATION \"\${CMAKE_INSTALL_PREFIX}/licenses/\${library}\")
-                break()
-            endif()
-        endforeach()
-    endforeach()
+    set(ROKAL_PE_FILES \"$<TARGET_FILE:rokal>\" \"$<TARGET_FILE:rokal-cli>\" ${qt_plugin_files})
+    set(ROKAL_DLL_DIRS \"${ROKAL_WINDOWS_DLL_DIRS}\")
+    set(ROKAL_LIBRARY_PREFIXES \"${ROKAL_WINDOWS_PREFIXES}\")
+    set(ROKAL_OBJDUMP \"${ROKAL_MINGW_OBJDUMP}\")
 ")
+install(SCRIPT ${windows_dir}/InstallDlls.cmake)
 
 # The licences: the project's own (MIT), the terms of the program as distributed
 # with Qt Charts (GPL-3), and those of every library shipped beside it.
