@@ -14,14 +14,14 @@ bool IsLineBreakOrControl(char16_t c) {
 }
 
 std::string LabelUtf8(ProjectField field) {
-    return Utf16ToUtf8(ProjectFieldSpecs()[static_cast<std::size_t>(field)].label);
+    return Utf16ToUtf8(ProjectFieldEntries()[static_cast<std::size_t>(field)].label);
 }
 
-const ProjectFieldSpec* FindSpec(const std::string& key) {
+const ProjectFieldEntry* FindEntry(const std::string& key) {
     const std::u16string label = Utf8ToUtf16(key);
-    for (const ProjectFieldSpec& spec : ProjectFieldSpecs()) {
-        if (key == spec.key || label == spec.label) {
-            return &spec;
+    for (const ProjectFieldEntry& entry : ProjectFieldEntries()) {
+        if (key == entry.key || label == entry.label) {
+            return &entry;
         }
     }
     return nullptr;
@@ -29,8 +29,8 @@ const ProjectFieldSpec* FindSpec(const std::string& key) {
 
 }  // namespace
 
-const std::array<ProjectFieldSpec, kProjectFieldCount>& ProjectFieldSpecs() {
-    static const std::array<ProjectFieldSpec, kProjectFieldCount> specs = {{
+const std::array<ProjectFieldEntry, kProjectFieldCount>& ProjectFieldEntries() {
+    static const std::array<ProjectFieldEntry, kProjectFieldCount> entries = {{
         {ProjectField::Name, u"工程名称", "project-name"},
         {ProjectField::Number, u"工程编号", "project-number"},
         {ProjectField::Part, u"子项/部位", "project-part"},
@@ -46,7 +46,7 @@ const std::array<ProjectFieldSpec, kProjectFieldCount>& ProjectFieldSpecs() {
         {ProjectField::ApprovedOn, u"审定日期", "approved-on"},
         {ProjectField::Date, u"日期", "book-date"},
     }};
-    return specs;
+    return entries;
 }
 
 const std::array<SignatureRole, 4>& SignatureRoles() {
@@ -99,14 +99,14 @@ void ReadProjectInfoJson(std::string_view utf8, ProjectInfo& info) {
         throw ProjectInfoError("应为一个JSON对象，如 {\"project-name\": \"…\"}");
     }
     for (const auto& [key, value] : json.items()) {
-        const ProjectFieldSpec* spec = FindSpec(key);
-        if (spec == nullptr) {
+        const ProjectFieldEntry* entry = FindEntry(key);
+        if (entry == nullptr) {
             throw ProjectInfoError("未知的字段 \"" + key + "\"");
         }
         if (!value.is_string()) {
             throw ProjectInfoError("字段 \"" + key + "\" 的值应为文字");
         }
-        info.Set(spec->field, Utf8ToUtf16(value.get<std::string>()));
+        info.Set(entry->field, Utf8ToUtf16(value.get<std::string>()));
     }
 }
 

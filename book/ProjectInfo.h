@@ -27,14 +27,14 @@ enum class ProjectField {
 };
 inline constexpr std::size_t kProjectFieldCount = 14;
 
-struct ProjectFieldSpec {
+struct ProjectFieldEntry {
     ProjectField field;
     const char16_t* label;  // "工程名称", "计算人", "计算日期"
     const char* key;        // the JSON key and the option's name: "project-name"
 };
 
 // Every field with its label and key, in order.
-const std::array<ProjectFieldSpec, kProjectFieldCount>& ProjectFieldSpecs();
+const std::array<ProjectFieldEntry, kProjectFieldCount>& ProjectFieldEntries();
 
 // The four roles of the signature table: 计算, 校对, 审核, 审定, each with the
 // fields of its name and its date.

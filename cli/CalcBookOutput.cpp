@@ -100,12 +100,12 @@ void CalcBookOutput::AddOptions(CLI::App& command) {
             "工程信息的JSON文件，键为下列选项名（不带--）或中文名称，如 {\"project-name\": \"…\"}")
         ->type_name("FILE.json")
         ->group(kProjectGroup);
-    for (const book::ProjectFieldSpec& spec : book::ProjectFieldSpecs()) {
-        const auto index = static_cast<std::size_t>(spec.field);
+    for (const book::ProjectFieldEntry& entry : book::ProjectFieldEntries()) {
+        const auto index = static_cast<std::size_t>(entry.field);
         command
             .add_option_function<std::string>(
-                std::string("--") + spec.key,
-                [this, index, field = spec.field](const std::string& text) {
+                std::string("--") + entry.key,
+                [this, index, field = entry.field](const std::string& text) {
                     book::ProjectInfo check;
                     try {
                         check.Set(field, Utf8ToUtf16(text));
@@ -114,7 +114,7 @@ void CalcBookOutput::AddOptions(CLI::App& command) {
                     }
                     fields_[index] = Utf8ToUtf16(text);
                 },
-                Utf16ToUtf8(spec.label))
+                Utf16ToUtf8(entry.label))
             ->type_name("TEXT")
             ->group(kProjectGroup);
     }
@@ -133,10 +133,10 @@ std::vector<OutputFile> CalcBookOutput::Files() const {
 
 book::ProjectInfo CalcBookOutput::Project() const {
     book::ProjectInfo info = fromFile_;
-    for (const book::ProjectFieldSpec& spec : book::ProjectFieldSpecs()) {
-        const auto& value = fields_[static_cast<std::size_t>(spec.field)];
+    for (const book::ProjectFieldEntry& entry : book::ProjectFieldEntries()) {
+        const auto& value = fields_[static_cast<std::size_t>(entry.field)];
         if (value) {
-            info.Set(spec.field, *value);
+            info.Set(entry.field, *value);
         }
     }
     return info;

@@ -246,15 +246,15 @@ void AddTitlePage(pugi::xml_node body, const book::TitlePage& title) {
 
     const std::vector<int> fieldWidths = {1800, 5000};
     pugi::xml_node fields = AddTable(body, fieldWidths, 0);
-    for (const auto& spec : book::ProjectFieldSpecs()) {
-        if (spec.field > book::ProjectField::Organisation) {
+    for (const auto& entry : book::ProjectFieldEntries()) {
+        if (entry.field > book::ProjectField::Organisation) {
             break;
         }
         pugi::xml_node row = AddRow(fields, false);
-        AddParagraph(AddCell(row, {fieldWidths[0]}), {"TitleField"}, book::Plain(spec.label));
+        AddParagraph(AddCell(row, {fieldWidths[0]}), {"TitleField"}, book::Plain(entry.label));
         CellFormat value{fieldWidths[1]};
         value.bottom = 4;
-        AddParagraph(AddCell(row, value), {"TitleField"}, book::Plain(title.info.Get(spec.field)));
+        AddParagraph(AddCell(row, value), {"TitleField"}, book::Plain(title.info.Get(entry.field)));
     }
     AddParagraph(body, {"Normal"}, {});
 

@@ -63,7 +63,7 @@ std::string Relationships(std::initializer_list<Relationship> relationships) {
 
 // One style: its kind, id, name, and its paragraph and run properties in schema
 // order. Sizes in half points, spacing in twentieths of a point.
-struct StyleSpec {
+struct StyleDefinition {
     const char* id;
     const char* name;
     bool heading;
@@ -77,7 +77,7 @@ struct StyleSpec {
     int indent;  // left indent
 };
 
-const StyleSpec kStyles[] = {
+const StyleDefinition kStyles[] = {
     {"Normal", "Normal", false, 0, 21, nullptr, "left", 0, 0, 0, 0},
     {"Title", "Title", false, 0, 52, "黑体", "center", 2400, 480, 0, 0},
     {"Subtitle", "Subtitle", false, 0, 24, nullptr, "center", 0, 900, 0, 0},
@@ -93,25 +93,25 @@ const StyleSpec kStyles[] = {
     {"Footer", "footer", false, 0, 18, nullptr, "center", 0, 0, 240, 0},
 };
 
-void AddStyle(pugi::xml_node styles, const StyleSpec& spec) {
+void AddStyle(pugi::xml_node styles, const StyleDefinition& definition) {
     pugi::xml_node style = styles.append_child("w:style");
     style.append_attribute("w:type") = "paragraph";
-    if (std::string(spec.id) == "Normal") {
+    if (std::string(definition.id) == "Normal") {
         style.append_attribute("w:default") = "1";
     }
-    style.append_attribute("w:styleId") = spec.id;
-    AddValue(style, "w:name", spec.name);
-    if (std::string(spec.id) != "Normal") {
+    style.append_attribute("w:styleId") = definition.id;
+    AddValue(style, "w:name", definition.name);
+    if (std::string(definition.id) != "Normal") {
         AddValue(style, "w:basedOn", "Normal");
         AddValue(style, "w:next", "Normal");
     }
     style.append_child("w:qFormat");
     pugi::xml_node pPr = style.append_child("w:pPr");
-    if (spec.heading) {
+    if (definition.heading) {
         pPr.append_child("w:keepNext");
         pPr.append_child("w:keepLines");
     }
-    if (std::string(spec.id) == "Header") {
+    if (std::string(definition.id) == "Header") {
         pugi::xml_node border = pPr.append_child("w:pBdr").append_child("w:bottom");
         border.append_attribute("w:val") = "single";
         border.append_attribute("w:sz") = "4";
@@ -122,26 +122,27 @@ void AddStyle(pugi::xml_node styles, const StyleSpec& spec) {
         tab.append_attribute("w:pos") = std::to_string(kTextWidth).c_str();
     }
     pugi::xml_node spacing = pPr.append_child("w:spacing");
-    spacing.append_attribute("w:before") = std::to_string(spec.before).c_str();
-    spacing.append_attribute("w:after") = std::to_string(spec.after).c_str();
-    if (spec.line > 0) {
-        spacing.append_attribute("w:line") = std::to_string(spec.line).c_str();
+    spacing.append_attribute("w:before") = std::to_string(definition.before).c_str();
+    spacing.append_attribute("w:after") = std::to_string(definition.after).c_str();
+    if (definition.line > 0) {
+        spacing.append_attribute("w:line") = std::to_string(definition.line).c_str();
         spacing.append_attribute("w:lineRule") = "auto";
     }
-    if (spec.indent > 0) {
-        pPr.append_child("w:ind").append_attribute("w:left") = std::to_string(spec.indent).c_str();
+    if (definition.indent > 0) {
+        pPr.append_child("w:ind").append_attribute("w:left") =
+            std::to_string(definition.indent).c_str();
     }
-    AddValue(pPr, "w:jc", spec.justification);
-    if (spec.heading) {
-        AddValue(pPr, "w:outlineLvl", std::to_string(spec.outline));
+    AddValue(pPr, "w:jc", definition.justification);
+    if (definition.heading) {
+        AddValue(pPr, "w:outlineLvl", std::to_string(definition.outline));
     }
     pugi::xml_node rPr = style.append_child("w:rPr");
-    if (spec.eastAsiaFont != nullptr) {
+    if (definition.eastAsiaFont != nullptr) {
         pugi::xml_node fonts = rPr.append_child("w:rFonts");
-        fonts.append_attribute("w:eastAsia") = spec.eastAsiaFont;
+        fonts.append_attribute("w:eastAsia") = definition.eastAsiaFont;
     }
-    AddValue(rPr, "w:sz", std::to_string(spec.size));
-    AddValue(rPr, "w:szCs", std::to_string(spec.size));
+    AddValue(rPr, "w:sz", std::to_string(definition.size));
+    AddValue(rPr, "w:szCs", std::to_string(definition.size));
 }
 
 }  // namespace
@@ -248,8 +249,8 @@ std::string StylesXml() {
     spacing.append_attribute("w:after") = "0";
     spacing.append_attribute("w:line") = "312";
     spacing.append_attribute("w:lineRule") = "auto";
-    for (const StyleSpec& spec : kStyles) {
-        AddStyle(root, spec);
+    for (const StyleDefinition& definition : kStyles) {
+        AddStyle(root, definition);
     }
     return Serialise(document);
 }

@@ -375,17 +375,18 @@ void Composer::TitlePage(const book::TitlePage& title) {
     const double valueWidth = 260;
     const double left = (width_ - labelWidth - valueWidth) / 2;
     y = 280;
-    for (const auto& spec : book::ProjectFieldSpecs()) {
-        if (spec.field > book::ProjectField::Organisation) {
+    for (const auto& entry : book::ProjectFieldEntries()) {
+        if (entry.field > book::ProjectField::Organisation) {
             break;
         }
-        const TextLine label = setter_.Set(book::Plain(spec.label), fieldStyle, labelWidth).front();
+        const TextLine label =
+            setter_.Set(book::Plain(entry.label), fieldStyle, labelWidth).front();
         for (const PlacedGlyph& glyph : label.glyphs) {
             page.glyphs.push_back({glyph.font, glyph.glyph, left + glyph.x, y + glyph.dy});
         }
         double baseline = y;
         for (const TextLine& line :
-             setter_.Set(book::Plain(title.info.Get(spec.field)), fieldStyle, valueWidth - 8)) {
+             setter_.Set(book::Plain(title.info.Get(entry.field)), fieldStyle, valueWidth - 8)) {
             for (const PlacedGlyph& glyph : line.glyphs) {
                 page.glyphs.push_back({glyph.font, glyph.glyph, left + labelWidth + 4 + glyph.x,
                                        baseline + glyph.dy});

@@ -19,8 +19,8 @@ QSettings UserSettings() {
                      QStringLiteral("Rokal"));
 }
 
-QString KeyOf(const book::ProjectFieldSpec& spec) {
-    return QStringLiteral("project/") + QString::fromLatin1(spec.key);
+QString KeyOf(const book::ProjectFieldEntry& entry) {
+    return QStringLiteral("project/") + QString::fromLatin1(entry.key);
 }
 
 }  // namespace
@@ -28,17 +28,17 @@ QString KeyOf(const book::ProjectFieldSpec& spec) {
 book::ProjectInfo LoadProjectInfo() {
     QSettings settings = UserSettings();
     book::ProjectInfo info;
-    for (const book::ProjectFieldSpec& spec : book::ProjectFieldSpecs()) {
-        info.Set(spec.field,
-                 book::CleanProjectField(settings.value(KeyOf(spec)).toString().toStdU16String()));
+    for (const book::ProjectFieldEntry& entry : book::ProjectFieldEntries()) {
+        info.Set(entry.field,
+                 book::CleanProjectField(settings.value(KeyOf(entry)).toString().toStdU16String()));
     }
     return info;
 }
 
 void SaveProjectInfo(const book::ProjectInfo& info) {
     QSettings settings = UserSettings();
-    for (const book::ProjectFieldSpec& spec : book::ProjectFieldSpecs()) {
-        settings.setValue(KeyOf(spec), QString::fromStdU16String(info.Get(spec.field)));
+    for (const book::ProjectFieldEntry& entry : book::ProjectFieldEntries()) {
+        settings.setValue(KeyOf(entry), QString::fromStdU16String(info.Get(entry.field)));
     }
 }
 
@@ -46,19 +46,19 @@ ProjectInfoDialog::ProjectInfoDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("ProjectInfoDialog"));
     setWindowTitle(QStringLiteral("工程信息"));
     const book::ProjectInfo info = LoadProjectInfo();
-    for (const book::ProjectFieldSpec& spec : book::ProjectFieldSpecs()) {
-        auto* edit = new QLineEdit(QString::fromStdU16String(info.Get(spec.field)), this);
-        edit->setObjectName(QStringLiteral("edt_") + QString::fromLatin1(spec.key));
+    for (const book::ProjectFieldEntry& entry : book::ProjectFieldEntries()) {
+        auto* edit = new QLineEdit(QString::fromStdU16String(info.Get(entry.field)), this);
+        edit->setObjectName(QStringLiteral("edt_") + QString::fromLatin1(entry.key));
         edit->setMaxLength(static_cast<int>(book::kMaxProjectFieldLength));
-        edits_[static_cast<std::size_t>(spec.field)] = edit;
+        edits_[static_cast<std::size_t>(entry.field)] = edit;
     }
     auto* project = new QFormLayout;
-    for (const book::ProjectFieldSpec& spec : book::ProjectFieldSpecs()) {
-        if (spec.field > book::ProjectField::Organisation) {
+    for (const book::ProjectFieldEntry& entry : book::ProjectFieldEntries()) {
+        if (entry.field > book::ProjectField::Organisation) {
             break;
         }
-        Edit(spec.field)->setMinimumWidth(320);
-        project->addRow(QString::fromStdU16String(spec.label), Edit(spec.field));
+        Edit(entry.field)->setMinimumWidth(320);
+        project->addRow(QString::fromStdU16String(entry.label), Edit(entry.field));
     }
 
     auto* signatures = new QGroupBox(QStringLiteral("签名"), this);
@@ -94,8 +94,8 @@ ProjectInfoDialog::ProjectInfoDialog(QWidget* parent) : QDialog(parent) {
 
 book::ProjectInfo ProjectInfoDialog::Info() const {
     book::ProjectInfo info;
-    for (const book::ProjectFieldSpec& spec : book::ProjectFieldSpecs()) {
-        info.Set(spec.field, book::CleanProjectField(Edit(spec.field)->text().toStdU16String()));
+    for (const book::ProjectFieldEntry& entry : book::ProjectFieldEntries()) {
+        info.Set(entry.field, book::CleanProjectField(Edit(entry.field)->text().toStdU16String()));
     }
     return info;
 }

@@ -41,7 +41,7 @@ struct Look {
     Qt::Alignment align = kLeft;
 };
 
-struct LabelSpec {
+struct LabelItem {
     QLabel* Window::*member;
     const char* name;
     Host host;
@@ -50,7 +50,7 @@ struct LabelSpec {
     Look look;
 };
 
-struct ButtonSpec {
+struct ButtonItem {
     RoundedButton* Window::*member;
     const char* name;
     Host host;
@@ -63,7 +63,7 @@ struct ButtonSpec {
     void (Window::*onClick)();
 };
 
-struct ComboSpec {
+struct ComboItem {
     QComboBox* Window::*member;
     const char* name;
     Host host;
@@ -76,7 +76,7 @@ struct ComboSpec {
     void (Window::*onChange)();
 };
 
-struct EditSpec {
+struct EditItem {
     QLineEdit* Window::*member;
     const char* name;
     QRect rect;
@@ -128,7 +128,7 @@ QStringList PrecisionItems() {
     return EnumItems(rokal::kPrecisionModeCount, &rokal::PrecisionModeText);
 }
 
-const LabelSpec kLabels[] = {
+const LabelItem kLabels[] = {
     {&Window::lb_cxm,
      "lb_cxm",
      Host::InputLayer,
@@ -163,7 +163,7 @@ const LabelSpec kLabels[] = {
      {12, false, kDefault, kCentred}},
 };
 
-const ButtonSpec kButtons[] = {
+const ButtonItem kButtons[] = {
     {&Window::cbt_CopyRight,
      "cbt_CopyRight",
      Host::InputLayer,
@@ -256,7 +256,7 @@ const ButtonSpec kButtons[] = {
      &Window::cbt_SaveClick},
 };
 
-const ComboSpec kCombos[] = {
+const ComboItem kCombos[] = {
     {&Window::cbe_dd,
      "cbe_dd",
      Host::Inputs,
@@ -309,7 +309,7 @@ const ComboSpec kCombos[] = {
      &Window::popbox_jingduChange},
 };
 
-const EditSpec kResultEdits[] = {
+const EditItem kResultEdits[] = {
     {&Window::edt_kesair, "edt_kesair", {208, 31, 97, 32}},
     {&Window::edt_ra, "edt_ra", {208, 71, 97, 32}},
     {&Window::edt_rc, "edt_rc", {208, 111, 97, 32}},
@@ -383,7 +383,7 @@ void TMPK_FRM_KELD1::BuildLayers() {
 }
 
 void TMPK_FRM_KELD1::BuildLabels() {
-    for (const LabelSpec& row : kLabels) {
+    for (const LabelItem& row : kLabels) {
         auto* label = new QLabel(Text(row.text), HostWidget(*this, row.host));
         Place(label, row.name, row.rect);
         SetDesignFont(label, row.look.size, row.look.bold);
@@ -397,9 +397,8 @@ void TMPK_FRM_KELD1::BuildLabels() {
 }
 
 void TMPK_FRM_KELD1::BuildButtons() {
-    for (const ButtonSpec& row : kButtons) {
-        auto* button =
-            new RoundedButton(Text(row.text), row.radius, HostWidget(*this, row.host));
+    for (const ButtonItem& row : kButtons) {
+        auto* button = new RoundedButton(Text(row.text), row.radius, HostWidget(*this, row.host));
         Place(button, row.name, row.rect);
         button->setToolTip(Text(row.hint));
         button->setVisible(row.visible);
@@ -410,7 +409,7 @@ void TMPK_FRM_KELD1::BuildButtons() {
 }
 
 void TMPK_FRM_KELD1::BuildInputs() {
-    for (const ComboSpec& row : kCombos) {
+    for (const ComboItem& row : kCombos) {
         auto* combo = new QComboBox(HostWidget(*this, row.host));
         Place(combo, row.name, row.rect);
         combo->setEditable(row.editable);
@@ -437,7 +436,7 @@ void TMPK_FRM_KELD1::BuildInputs() {
 }
 
 void TMPK_FRM_KELD1::BuildResultEdits() {
-    for (const EditSpec& row : kResultEdits) {
+    for (const EditItem& row : kResultEdits) {
         auto* edit = new QLineEdit(gpb_scjg);
         Place(edit, row.name, row.rect);
         edit->setReadOnly(true);

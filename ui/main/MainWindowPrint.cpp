@@ -21,7 +21,7 @@ using rokal::RunGuarded;
 
 namespace {
 
-struct PrintActionSpec {
+struct PrintActionItem {
     const char* name;
     const char16_t* text;
     QKeySequence keys;
@@ -47,13 +47,13 @@ void SetUpPrinter(QPrinter& printer, rokal::ReportDocument form) {
 }  // namespace
 
 void TMPK_FRM_KELD1::BuildPrintActions() {
-    const PrintActionSpec specs[] = {
+    const PrintActionItem entries[] = {
         {"act_ExportPdf", u"导出PDF…", QKeySequence(), &TMPK_FRM_KELD1::ExportPdfClick},
         {"act_PrintPreview", u"打印预览…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
          &TMPK_FRM_KELD1::PrintPreviewClick},
         {"act_Print", u"打印…", QKeySequence(Qt::CTRL | Qt::Key_P), &TMPK_FRM_KELD1::PrintClick},
     };
-    for (const PrintActionSpec& item : specs) {
+    for (const PrintActionItem& item : entries) {
         auto* action = new QAction(QString::fromUtf16(item.text), JieGuo_DocLayer);
         action->setObjectName(QString::fromLatin1(item.name));
         action->setShortcut(item.keys);

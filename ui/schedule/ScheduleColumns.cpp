@@ -6,7 +6,7 @@
 namespace rokal {
 namespace {
 
-struct ColumnSpec {
+struct ColumnItem {
     const char* header;
     const char* toolTip;
     int widthInChars;
@@ -14,7 +14,7 @@ struct ColumnSpec {
 };
 
 // Indexed by table column: the eight input columns, then the results.
-const std::array<ColumnSpec, kTableColumnCount> kColumns = {{
+const std::array<ColumnItem, kTableColumnCount> kColumns = {{
     {"桩号", "桩的编号；留空时为 ZH 加行号", 6, false},
     {"桩径\nd(mm)", "桩身直径，mm", 6, true},
     {"嵌岩深度\nhr", "嵌岩深度：mm，或 d 的倍数如 1.5d", 6, true},
@@ -35,7 +35,7 @@ const std::array<ColumnSpec, kTableColumnCount> kColumns = {{
     {"建议\n混凝土", "使 Rc 达到 N 的最低混凝土强度等级", 12, false},
 }};
 
-const ColumnSpec& ColumnEntry(int column) {
+const ColumnItem& ColumnEntry(int column) {
     return kColumns.at(static_cast<std::size_t>(column));
 }
 

@@ -33,7 +33,7 @@ using Window = ScheduleWindow;
 constexpr QSize kDefaultSize(1260, 800);
 constexpr int kTableShare = 56;  // percent of the height the table starts with
 
-struct ActionSpec {
+struct ActionItem {
     QAction* Window::*member;
     const char* name;
     const char* text;
@@ -43,7 +43,7 @@ struct ActionSpec {
     void (Window::*onTrigger)();
 };
 
-const ActionSpec kActions[] = {
+const ActionItem kActions[] = {
     {&Window::act_open, "act_open", "打开…", 'O', "Ctrl+O", "打开桩表：CSV 文件或 .xlsx 工作簿",
      &Window::OpenClick},
     {&Window::act_save, "act_save", "保存", 'S', "Ctrl+S", "保存桩表", &Window::SaveClick},
@@ -159,7 +159,7 @@ void ScheduleWindow::PlaceBeside(QWidget& calculator) {
 }
 
 void ScheduleWindow::BuildActions() {
-    for (const ActionSpec& item : kActions) {
+    for (const ActionItem& item : kActions) {
         auto* action = new QAction(MenuText(Text(item.text), item.mnemonic), this);
         action->setIconText(Text(item.text));  // the tool bar's buttons go without the letter
         action->setObjectName(QString::fromLatin1(item.name));
