@@ -20,7 +20,7 @@ struct ScheduleReading {
     // Larger files are refused before they are read.
     std::uintmax_t maxFileBytes = 256u * 1024u * 1024u;
     // A workbook's sheet to read; empty: the first visible sheet holding a header row.
-    std::u16string sheet;
+    std::u16string sheet = {};
 };
 
 // Reads a schedule from the bytes of a CSV file (any of the encodings
