@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Cross-builds the libraries of the Windows program with mingw-w64, from Debian's
-# source packages, as DLLs: zlib, minizip, pugixml, libxlsxwriter, libqrencode,
-# Qt (qt6-base) and Qt Charts. Prints the install folder of each, one a line, for
+# source packages, as DLLs: zlib, minizip, expat, pugixml, libxlsxwriter,
+# libqrencode, Qt (qt6-base) and Qt Charts. Prints the install folder of each, one a line, for
 # ROKAL_WINDOWS_PREFIXES (cmake/mingw-w64-compilers.cmake).
 #
 # Each library is built once per machine into a cache folder outside the work tree:
@@ -225,6 +225,21 @@ build_pugixml() {
     cmake_library -DPUGIXML_BUILD_TESTS=OFF
 }
 
+build_expat() {
+    # libexpat.dll with Debian's default of UTF-8 text; the xmlwf tool, the
+    # examples, tests and manual page are left out. Debian's source holds the
+    # library in expat/, its licence text there too.
+    # Debian's changes test XML_DTD == 1, as its autotools build defines it; the
+    # CMake build defines it empty.
+    cd expat
+    sed -i 's/^#cmakedefine XML_DTD$/#cmakedefine XML_DTD 1/' expat_config.h.cmake
+    cmake_library -DEXPAT_BUILD_TOOLS=OFF -DEXPAT_BUILD_EXAMPLES=OFF \
+        -DEXPAT_BUILD_TESTS=OFF -DEXPAT_BUILD_DOCS=OFF -DEXPAT_SHARED_LIBS=ON
+    rm -rf "$stage$prefix/share/doc"
+    mkdir -p "$stage$prefix/licenses"
+    cp ../debian/copyright COPYING "$stage$prefix/licenses/"
+}
+
 build_xlsxwriter() {
     # Debian's options, less OpenSSL's MD5 (there is no OpenSSL here): the
     # library's own MD5 code. Its search for minizip expects zlib's header in the
@@ -290,13 +305,15 @@ library zlib zlib
 zlib_dir=$library_dir
 library minizip minizip "$zlib_dir"
 minizip_dir=$library_dir
+library expat expat
+expat_dir=$library_dir
 library pugixml pugixml
 pugixml_dir=$library_dir
 library xlsxwriter libxlsxwriter "$zlib_dir" "$minizip_dir"
 xlsxwriter_dir=$library_dir
 library qrencode qrencode
 qrencode_dir=$library_dir
-prefixes=("$zlib_dir" "$minizip_dir" "$pugixml_dir" "$xlsxwriter_dir" "$qrencode_dir")
+prefixes=("$zlib_dir" "$minizip_dir" "$expat_dir" "$pugixml_dir" "$xlsxwriter_dir" "$qrencode_dir")
 if [ "${ROKAL_WINDOWS_QT:-1}" != 0 ]; then
     library qtbase qt6-base
     qtbase_dir=$library_dir
