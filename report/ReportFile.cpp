@@ -39,7 +39,7 @@ std::error_code FromErrno(int error) {
 }
 
 [[noreturn]] void Fail(const fs::path& path, const std::string& reason) {
-    throw ReportSaveError("无法保存文件 " + path.u8string() + ": " + reason);
+    throw ReportSaveError("无法保存文件 " + ShownPath(path) + ": " + reason);
 }
 
 fs::path FolderOf(const fs::path& path) {
@@ -131,6 +131,10 @@ fs::path CreateTemporary(const fs::path& path, const fs::path& target, Exclusive
 }
 
 }  // namespace
+
+std::string ShownPath(fs::path path) {
+    return path.make_preferred().u8string();
+}
 
 const std::u16string& ReportFileName(ReportDocument doc) {
     static const std::u16string text = u"嵌岩桩计算书(依据DBJ52T045-2018)_文本.txt";

@@ -16,6 +16,10 @@ const std::u16string& ReportFileName(ReportDocument doc);
 // The lines joined by CR LF, with no line break after the last.
 std::u16string JoinReportLines(const Lines& lines);
 
+// The path as a message names it: with the system's own separators, "\\" on
+// Windows, whichever a caller joined it with.
+std::string ShownPath(std::filesystem::path path);
+
 // A save that did not reach the disk; what() names the full path and the system's reason.
 class ReportSaveError : public std::runtime_error {
   public:

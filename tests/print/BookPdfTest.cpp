@@ -179,6 +179,8 @@ TEST_F(BookPdfTest, AFailedExportKeepsTheEarlierFile) {
     EXPECT_THROW(WriteBookPdf(book, path), ReportSaveError);
     EXPECT_EQ(ReadBytes(path), "earlier");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    // Windows removes no read-only file, nor the folder that holds it.
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
 
     EXPECT_THROW(WriteBookPdf(book, dir / "missing" / "book.pdf"), ReportSaveError);
 }

@@ -1,9 +1,8 @@
 #include "tests/print/PdfTools.h"
 
-#include "tests/HostFileName.h"
+#include "tests/HostProgram.h"
 
 #include <gtest/gtest.h>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
@@ -13,12 +12,10 @@ namespace rokal::test {
 namespace {
 
 QString Run(const char* program, const QStringList& arguments) {
-    QProcess process;
-    process.start(QString::fromUtf8(program), arguments);
-    const bool finished = process.waitForFinished(60000);
-    EXPECT_TRUE(finished) << program;
-    EXPECT_EQ(process.exitCode(), 0) << program << ": " << process.readAllStandardError().data();
-    return QString::fromUtf8(process.readAllStandardOutput());
+    const HostRun run = RunHostProgram(QString::fromUtf8(program), arguments);
+    EXPECT_TRUE(run.finished) << program;
+    EXPECT_EQ(run.exitCode, 0) << program << ": " << run.standardError.data();
+    return QString::fromUtf8(run.standardOutput);
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 # document of a schedule, with the project from a file and an option, read back
 # with pdftotext and python3-docx.
 # Usage: cli_typeset_book.sh ROKAL-CLI SCHEDULE.csv WORK-FOLDER
+# ROKAL_TEST_LAUNCHER, if set, is what runs rokal-cli (wine in a Windows build).
 set -euo pipefail
+read -ra launcher <<<"${ROKAL_TEST_LAUNCHER:-}"
 cli=$1 schedule=$2 work=$3
 rm -rf "$work" && mkdir -p "$work" && cd "$work"
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
@@ -11,7 +13,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 printf '{"project-name": "文件中的名称", "工程编号": "GY-017", "checked-by": "李四"}' >project.json
 status=0
-"$cli" check "$schedule" --book-pdf book.pdf --docx book.docx --detail typical \
+"${launcher[@]}" "$cli" check "$schedule" --book-pdf book.pdf --docx book.docx --detail typical \
     --project-info project.json --project-name "贵阳某住宅楼" --book-date "2024年3月5日" \
     >out.txt 2>err.txt || status=$?
 [ "$status" = 1 ] || fail "exit status $status, expected 1 (piles fail their checks)"
@@ -30,6 +32,6 @@ assert "贵阳某住宅楼" in d.sections[0].header.paragraphs[0].text
 assert "Ra = Quk / K = 6424 / 2 = 3212 kN" in text, text
 PY
 # "-" writes the document to standard output.
-"$cli" check "$schedule" --docx - >stdout.docx 2>/dev/null || [ $? = 1 ] || fail "--docx - failed"
+"${launcher[@]}" "$cli" check "$schedule" --docx - >stdout.docx 2>/dev/null || [ $? = 1 ] || fail "--docx - failed"
 [ "$(head -c 2 stdout.docx)" = PK ] || fail "--docx - wrote no Word document"
 echo ok

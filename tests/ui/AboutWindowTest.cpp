@@ -3,11 +3,10 @@
 
 #include <QFontMetrics>
 #include <QImage>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "tests/HostFileName.h"
+#include "tests/HostProgram.h"
 #include "tests/ui/AboutFixture.h"
 
 namespace {
@@ -198,10 +197,9 @@ TEST_F(AboutTest, ContactCodeReadsAsTheWebAddress) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("code.png"));
     ASSERT_TRUE(Label("img_Contact")->grab().toImage().save(file));
-    QProcess read;
-    read.start(reader,
-               {QStringLiteral("--raw"), QStringLiteral("-q"), rokal::test::HostFileName(file)});
-    ASSERT_TRUE(read.waitForFinished());
-    EXPECT_EQ(QString::fromUtf8(read.readAllStandardOutput()).trimmed(),
+    const rokal::test::HostRun read = rokal::test::RunHostProgram(
+        reader, {QStringLiteral("--raw"), QStringLiteral("-q"), rokal::test::HostFileName(file)});
+    ASSERT_TRUE(read.finished);
+    EXPECT_EQ(QString::fromUtf8(read.standardOutput).trimmed(),
               QStringLiteral("https://example.org/rokal"));
 }

@@ -1,6 +1,7 @@
 #include "ui/platform/LocalPaths.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QUrl>
 
@@ -21,7 +22,7 @@ std::filesystem::path PathFromArgument(const std::string& argument) {
 }
 
 QString PathText(const std::filesystem::path& path) {
-    return QString::fromStdWString(path.native());
+    return QDir::fromNativeSeparators(QString::fromStdWString(path.native()));
 }
 
 #else

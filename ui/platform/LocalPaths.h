@@ -25,7 +25,9 @@ std::filesystem::path LocalPathOfUrl(const QUrl& url);
 // A file named on the command line, byte for byte.
 std::filesystem::path PathFromArgument(const std::string& argument);
 
-// The path as a window shows it (bytes that are not UTF-8 as U+FFFD).
+// The path as Qt names it, with "/" between folders on every system
+// (QDir::toNativeSeparators shows it as the system does); bytes that are not
+// UTF-8 as U+FFFD.
 QString PathText(const std::filesystem::path& path);
 
 }  // namespace rokal

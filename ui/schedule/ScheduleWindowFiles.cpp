@@ -92,7 +92,7 @@ void WriteMadeFile(const std::filesystem::path& path, Make make) {
     try {
         bytes = make();
     } catch (const WorkbookError& error) {
-        throw ReportSaveError("无法保存文件 " + path.u8string() + ": " + error.what());
+        throw ReportSaveError("无法保存文件 " + ShownPath(path) + ": " + error.what());
     }
     WriteFileReplacing(path, bytes, &SyncToDisk);
 }
