@@ -83,6 +83,7 @@ add_custom_command(OUTPUT ${zip_file} ${installer_file}
             -DOUTFILE=${installer_file} -DICON=${icon_root}/rokal.ico ${windows_dir}/rokal.nsi
     DEPENDS rokal rokal-cli rokal_icons ${windows_dir}/rokal.nsi ${windows_dir}/qt.conf
             ${windows_dir}/COPYING.txt ${windows_dir}/UninstallList.cmake
+            ${windows_dir}/WindowsPackages.cmake ${windows_dir}/InstallDlls.cmake
     COMMENT "Making the Windows installer and zip"
     VERBATIM)
 add_custom_target(rokal_windows_packages ALL DEPENDS ${zip_file} ${installer_file})

@@ -16,6 +16,8 @@ RunInFreshSession 1024x768 "$0" "$@"
 # saves into its wine prefix's Documents folder.
 documents=${ROKAL_E2E_DOCUMENTS:-$HOME/Documents}
 read -ra launcher <<<"${ROKAL_E2E_LAUNCHER:-}"
+# Seconds a step waits for the program to take it in (longer under wine).
+pause=${ROKAL_E2E_PAUSE:-0.3}
 text_file="$documents/嵌岩桩计算书(依据DBJ52T045-2018)_文本.txt"
 table_file="$documents/嵌岩桩计算书(依据DBJ52T045-2018)_表格.txt"
 
@@ -27,13 +29,13 @@ sleep 0.5
 # Positions inside the window's client area, from its fixed layout.
 click() {
     xdotool mousemove --window "$window" "$1" "$2" click 1
-    sleep 0.3
+    sleep "$pause"
 }
 type_into() {  # x y text: replaces the text of an input
     click "$1" "$2"
     xdotool key --clearmodifiers ctrl+a
     xdotool type --delay 30 "$3"
-    sleep 0.3
+    sleep "$pause"
 }
 compute_or_view() { click 84 552; }
 exit_or_save() { click 236 552; }

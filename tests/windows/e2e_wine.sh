@@ -9,6 +9,8 @@ wine_run=$1 prefix=$2 script=$3
 shift 3
 export WINEPREFIX=$prefix ROKAL_WINE_DISPLAY=1
 export ROKAL_E2E_LAUNCHER="sh $wine_run" ROKAL_E2E_WINDOWS_NAMES=1
+# A Windows program under wine takes a click in more slowly than a Linux one.
+export ROKAL_E2E_PAUSE=0.8
 export ROKAL_E2E_DOCUMENTS=$prefix/drive_c/users/$(id -un)/Documents
 # Saves of an earlier run would pass for this run's.
 rm -f "$ROKAL_E2E_DOCUMENTS"/*.txt
