@@ -22,7 +22,7 @@ fi
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Release}" \
     -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
     -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
-    -DROKAL_WINDOWS_PREFIXES="$prefixes" \
+    -DROKAL_WINDOWS_PREFIXES="$prefixes" -DROKAL_XLSX=ON \
     -DROKAL_HOST_MAKE_ICONS="$PWD/build/packaging/rokal_make_icons" \
     -DROKAL_BUILD_BENCH=OFF -DROKAL_BUILD_FUZZ=OFF "${launcher[@]}" >/dev/null
 cmake --build "$dir"

@@ -15,8 +15,26 @@ SetCompressor /SOLID lzma
 !define PUBLISHER "Rokal"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Rokal"
 !define SHORTCUT "$SMPROGRAMS\${APP_TITLE}.lnk"
-; "Open with" for schedules, without becoming the default program of .csv files.
+; "Open with" for schedules, CSV files and workbooks, without becoming the default
+; program of either: a file type of the program's own for each.
 !define PROGID "Rokal.Schedule.csv"
+!define PROGID_XLSX "Rokal.Schedule.xlsx"
+
+; Registers a file type of the program's own and offers it in "Open with" for ext.
+!macro OpenWith PROGID_NAME EXT DESCRIPTION
+    WriteRegStr SHCTX "Software\Classes\${PROGID_NAME}" "" "${DESCRIPTION}"
+    WriteRegStr SHCTX "Software\Classes\${PROGID_NAME}\DefaultIcon" "" "$INSTDIR\${APP_EXE},0"
+    WriteRegStr SHCTX "Software\Classes\${PROGID_NAME}\shell\open\command" "" \
+        '"$INSTDIR\${APP_EXE}" "%1"'
+    WriteRegStr SHCTX "Software\Classes\${EXT}\OpenWithProgids" "${PROGID_NAME}" ""
+    WriteRegStr SHCTX "Software\Classes\Applications\${APP_EXE}\SupportedTypes" "${EXT}" ""
+!macroend
+!macro RemoveOpenWith PROGID_NAME EXT
+    DeleteRegKey SHCTX "Software\Classes\${PROGID_NAME}"
+    DeleteRegValue SHCTX "Software\Classes\${EXT}\OpenWithProgids" "${PROGID_NAME}"
+    DeleteRegKey /ifempty SHCTX "Software\Classes\${EXT}\OpenWithProgids"
+    DeleteRegKey /ifempty SHCTX "Software\Classes\${EXT}"
+!macroend
 
 !define MULTIUSER_EXECUTIONLEVEL Highest
 !define MULTIUSER_MUI
@@ -62,6 +80,8 @@ LangString NeedsWindows10 ${LANG_SIMPCHINESE} \
     "Rokal 需要 64 位 Windows 10 或 Windows 11，无法安装在此版本的 Windows 上。"
 LangString ScheduleType ${LANG_ENGLISH} "Pile schedule (CSV)"
 LangString ScheduleType ${LANG_SIMPCHINESE} "桩表 (CSV)"
+LangString WorkbookType ${LANG_ENGLISH} "Pile schedule (workbook)"
+LangString WorkbookType ${LANG_SIMPCHINESE} "桩表 (工作簿)"
 
 Function .onInit
     ${IfNot} ${RunningX64}
@@ -98,13 +118,9 @@ Section "Rokal"
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
 
-    WriteRegStr SHCTX "Software\Classes\${PROGID}" "" "$(ScheduleType)"
-    WriteRegStr SHCTX "Software\Classes\${PROGID}\DefaultIcon" "" "$INSTDIR\${APP_EXE},0"
-    WriteRegStr SHCTX "Software\Classes\${PROGID}\shell\open\command" "" \
-        '"$INSTDIR\${APP_EXE}" "%1"'
-    WriteRegStr SHCTX "Software\Classes\.csv\OpenWithProgids" "${PROGID}" ""
+    !insertmacro OpenWith "${PROGID}" ".csv" "$(ScheduleType)"
+    !insertmacro OpenWith "${PROGID_XLSX}" ".xlsx" "$(WorkbookType)"
     WriteRegStr SHCTX "Software\Classes\Applications\${APP_EXE}" "FriendlyAppName" "${APP_TITLE}"
-    WriteRegStr SHCTX "Software\Classes\Applications\${APP_EXE}\SupportedTypes" ".csv" ""
     WriteRegStr SHCTX "Software\Classes\Applications\${APP_EXE}\shell\open\command" "" \
         '"$INSTDIR\${APP_EXE}" "%1"'
     ; SHCNE_ASSOCCHANGED: Explorer reads the file types anew.
@@ -119,10 +135,8 @@ Section "Uninstall"
     RMDir "$INSTDIR"
 
     DeleteRegKey SHCTX "${UNINSTALL_KEY}"
-    DeleteRegKey SHCTX "Software\Classes\${PROGID}"
-    DeleteRegValue SHCTX "Software\Classes\.csv\OpenWithProgids" "${PROGID}"
-    DeleteRegKey /ifempty SHCTX "Software\Classes\.csv\OpenWithProgids"
-    DeleteRegKey /ifempty SHCTX "Software\Classes\.csv"
+    !insertmacro RemoveOpenWith "${PROGID}" ".csv"
+    !insertmacro RemoveOpenWith "${PROGID_XLSX}" ".xlsx"
     DeleteRegKey SHCTX "Software\Classes\Applications\${APP_EXE}"
     System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd

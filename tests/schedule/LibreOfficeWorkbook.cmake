@@ -3,6 +3,7 @@
 #   SOFFICE    LibreOffice's program
 #   EXAMPLE    the example schedule (CSV)
 #   TESTS      the schedule test program
+#   EMULATOR   what runs it in a cross build (wine), may be empty
 #   WORK_DIR   a folder of the test's own
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR}/home)
@@ -17,7 +18,7 @@ if(NOT EXISTS ${WORK_DIR}/${name}.xlsx)
     message(FATAL_ERROR "LibreOffice made no workbook (status ${status}):\n${out}\n${err}")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E env ROKAL_LIBREOFFICE_XLSX=${WORK_DIR}/${name}.xlsx
-                        ${TESTS} --gtest_filter=LibreOfficeWorkbook.*
+                        ${EMULATOR} ${TESTS} --gtest_filter=LibreOfficeWorkbook.*
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT status EQUAL 0 OR NOT out MATCHES "PASSED  \\] 1 test")
     message(FATAL_ERROR "${out}\n${err}")

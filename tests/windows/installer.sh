@@ -2,8 +2,8 @@
 # The installer under wine, in a wine prefix of its own, without a display:
 # installed silently for all users and for the current user, rokal.exe answers
 # --version from where it was installed, the Start-menu entry, the uninstaller in
-# Apps & features and the "Open with" entry for .csv are there, and the silent
-# uninstall leaves none of it behind. On a Windows older than 10 the installer
+# Apps & features and the "Open with" entries for .csv and .xlsx are there, and the
+# silent uninstall leaves none of it behind. On a Windows older than 10 the installer
 # refuses and installs nothing.
 #   installer.sh WINE_RUN WINEPREFIX INSTALLER
 # WINE_RUN is cmake/wine-run.sh; WINE64 and WINESERVER come from the caller.
@@ -13,7 +13,8 @@ export WINEPREFIX=$2
 user=$(id -un)
 drive=$WINEPREFIX/drive_c
 uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Rokal'
-progid_key='Software\Classes\Rokal.Schedule.csv'
+# The file types offered in "Open with": extension and the program's own type.
+open_with=(".csv|Rokal.Schedule.csv" ".xlsx|Rokal.Schedule.xlsx")
 
 wine_run() { sh "$wine_run" "$@"; }
 fail() { echo "$*" >&2; exit 1; }
@@ -38,12 +39,17 @@ for entry in "${cases[@]}"; do
     [ "$version" = "rokal 1.2.2022.1228" ] || fail "$mode: rokal.exe --version says '$version'"
     [ -f "$shortcut" ] || fail "$mode: no Start-menu entry $shortcut"
     registry_has "$root" "$uninstall_key" UninstallString || fail "$mode: not in Apps & features"
-    registry_has "$root" 'Software\Classes\.csv\OpenWithProgids' Rokal.Schedule.csv ||
-        fail "$mode: not offered to open .csv files"
-    # "Open with" only: the default program of .csv files is left as it was.
-    if wine_run reg query "$root\Software\Classes\.csv" /ve 2>/dev/null | grep -q Rokal; then
-        fail "$mode: the installer took over .csv files"
-    fi
+    for type in "${open_with[@]}"; do
+        IFS='|' read -r ext progid <<<"$type"
+        registry_has "$root" "Software\Classes\\$ext\OpenWithProgids" "$progid" ||
+            fail "$mode: not offered to open $ext files"
+        registry_has "$root" "Software\Classes\\$progid\shell\open\command" ||
+            fail "$mode: $progid has no command"
+        # "Open with" only: the default program of the files is left as it was.
+        if wine_run reg query "$root\Software\Classes\\$ext" /ve 2>/dev/null | grep -q Rokal; then
+            fail "$mode: the installer took over $ext files"
+        fi
+    done
 
     wine_run "$folder/uninstall.exe" /S "/$mode" || fail "$mode: the uninstaller failed with $?"
     # The uninstaller runs on from a copy of itself and returns at once.
@@ -55,14 +61,20 @@ for entry in "${cases[@]}"; do
         fail "$mode: the uninstaller left $(find "$folder" | head -n 20)"
     fi
     [ ! -e "$shortcut" ] || fail "$mode: the Start-menu entry is still there"
-    for key in "$uninstall_key" "$progid_key" 'Software\Classes\Applications\rokal.exe'; do
+    for key in "$uninstall_key" 'Software\Classes\Applications\rokal.exe'; do
         if registry_has "$root" "$key"; then
             fail "$mode: $root\\$key is still there"
         fi
     done
-    if registry_has "$root" 'Software\Classes\.csv\OpenWithProgids' Rokal.Schedule.csv; then
-        fail "$mode: still offered to open .csv files"
-    fi
+    for type in "${open_with[@]}"; do
+        IFS='|' read -r ext progid <<<"$type"
+        if registry_has "$root" "Software\Classes\\$progid"; then
+            fail "$mode: $root\\Software\\Classes\\$progid is still there"
+        fi
+        if registry_has "$root" "Software\Classes\\$ext\OpenWithProgids" "$progid"; then
+            fail "$mode: still offered to open $ext files"
+        fi
+    done
     echo "$mode: installed, answered and uninstalled"
 done
 

@@ -4,6 +4,8 @@ numbers in the rounding's formats, the checks and bad cells in their colours, a
 bold, frozen and filtered header, and the summary sheet.
 
     results_xlsx_matches_csv.py ROKAL_CLI EXAMPLE_CSV WORK_DIR
+
+ROKAL_TEST_LAUNCHER, if set, is what runs rokal-cli (wine in a Windows build).
 """
 import csv
 import os
@@ -104,6 +106,7 @@ def compare(csv_path, xlsx_path, rounding):
 
 def main():
     cli, example, work = sys.argv[1:4]
+    launcher = os.environ.get("ROKAL_TEST_LAUNCHER", "").split()
     os.makedirs(work, exist_ok=True)
     schedule = os.path.join(work, "桩表.csv")
     with open(example, encoding="utf-8") as f:
@@ -113,7 +116,7 @@ def main():
     for rounding in ("0", "1", "2", "10"):
         results_csv = os.path.join(work, f"结果{rounding}.csv")
         results_xlsx = os.path.join(work, f"结果{rounding}.xlsx")
-        run = subprocess.run([cli, "design", schedule, "--round", rounding, "--step", "0.5d",
+        run = subprocess.run(launcher + [cli, "design", schedule, "--round", rounding, "--step", "0.5d",
                               "--decimal-separator", ".", "--time", "2022/12/28 09:05:03",
                               "--csv", results_csv, "--xlsx", results_xlsx],
                              capture_output=True, text=True)
