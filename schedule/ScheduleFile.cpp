@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "report/CodePage.h"
+#include "report/ReportFile.h"
 #include "schedule/CsvReader.h"
 #include "schedule/HeaderMap.h"
 #include "schedule/RegularFile.h"
@@ -122,7 +123,7 @@ std::string SizeText(std::uintmax_t bytes) {
 
 std::string ReadFileBytes(const fs::path& path, std::uintmax_t maxBytes) {
     FileBytes file = ReadRegularFile(path, maxBytes);
-    const std::string start = "无法读取桩表文件 " + path.u8string() + "：";
+    const std::string start = "无法读取桩表文件 " + ShownPath(path) + "：";
     switch (file.problem) {
         case FileReadProblem::None:
             return std::move(file.bytes);
@@ -176,7 +177,7 @@ Schedule ReadScheduleFile(const fs::path& path, const ScheduleReading& reading) 
     try {
         return ParseScheduleBytes(std::move(bytes), reading);
     } catch (const ScheduleFileError& error) {
-        Fail(path.u8string() + "：" + error.what());
+        Fail(ShownPath(path) + "：" + error.what());
     }
 }
 

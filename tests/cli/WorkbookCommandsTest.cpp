@@ -62,8 +62,11 @@ std::string Workbook() {
 
 TEST(WorkbookCommand, NamesTheSheetAndCellOfEachBadCell) {
     TempFolder folder;
-    const std::string file = (folder / "桩表.xlsx").u8string();
-    WriteBytes(file, Workbook());
+    // Paths as paths, names as UTF-8: a std::string made into a path on Windows
+    // is read in the ANSI code page, which would name another file.
+    const std::filesystem::path path = folder / "桩表.xlsx";
+    const std::string file = path.u8string();
+    WriteBytes(path, Workbook());
     const Outcome first = RunCli({"check", file});
     EXPECT_EQ(first.status, kExitRowFailed);
     EXPECT_EQ(first.err, "一区!G3 ZH1：Nk：单元格是日期 2023-05-01\n");
@@ -79,13 +82,14 @@ TEST(WorkbookCommand, NamesTheSheetAndCellOfEachBadCell) {
 
 TEST(WorkbookCommand, WritesTheResultsWorkbookWholeOrNotAtAll) {
     TempFolder folder;
-    const std::string results = (folder / "结果.xlsx").u8string();
+    const std::filesystem::path resultsPath = folder / "结果.xlsx";
+    const std::string results = resultsPath.u8string();
     const Outcome run = RunCli({"design", ROKAL_SOURCE_DIR "/examples/piles.csv", "--xlsx", results,
                                 "--time", "2022/12/28 09:05:03"});
     EXPECT_EQ(run.status, kExitRowFailed);
     EXPECT_EQ(run.out, "桩表共 7 根桩：4 根计算完成且验算满足，3 根验算不满足\n");
     // Its first sheet holds the inputs under their names: it reads as a schedule.
-    const Schedule back = ParseScheduleWorkbook(ReadBytes(results), {});
+    const Schedule back = ParseScheduleWorkbook(ReadBytes(resultsPath), {});
     EXPECT_EQ(back.sheet, u"计算结果");
     ASSERT_EQ(back.rows.size(), 7u);
     EXPECT_EQ(back.rows[6].Cell(ScheduleColumn::Hr), u"5d");
@@ -94,7 +98,7 @@ TEST(WorkbookCommand, WritesTheResultsWorkbookWholeOrNotAtAll) {
     // A mark no cell can hold: nothing is written, the earlier file stays.
     WriteBytes(folder / "桩表.csv", "桩号,桩径,嵌岩深度,岩石强度,混凝土,工艺\n" +
                                         std::string(40000, 'x') + ",1000,1.5d,25,C30,水下\n");
-    WriteBytes(results, "earlier");
+    WriteBytes(resultsPath, "earlier");
     const std::string csv = (folder / "结果.csv").u8string();
     const Outcome refused =
         RunCli({"check", (folder / "桩表.csv").u8string(), "--xlsx", results, "--csv", csv});
@@ -102,8 +106,8 @@ TEST(WorkbookCommand, WritesTheResultsWorkbookWholeOrNotAtAll) {
     EXPECT_NE(refused.err.find("计算结果!A2 的文字超过一个单元格的 32767 个字符"),
               std::string::npos)
         << refused.err;
-    EXPECT_EQ(ReadBytes(results), "earlier");
-    EXPECT_FALSE(std::filesystem::exists(csv));
+    EXPECT_EQ(ReadBytes(resultsPath), "earlier");
+    EXPECT_FALSE(std::filesystem::exists(folder / "结果.csv"));
 
     EXPECT_EQ(RunCli({"check", ROKAL_SOURCE_DIR "/examples/piles.csv", "--xlsx", "-"}).status,
               kExitUnusable);

@@ -202,7 +202,7 @@ bool ScheduleWindow::ReadFile(const std::filesystem::path& path) {
     } catch (const ScheduleFileError& error) {
         const bool tooLarge = error.WhyRefused() == ScheduleFileError::Reason::TooLarge;
         const std::string what = error.what();
-        const std::string named = path.u8string();
+        const std::string named = ShownPath(path);
         ShowMessage(
             MessageKind::Error,
             tooLarge
