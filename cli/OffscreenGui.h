@@ -2,13 +2,15 @@
 
 #include <QGuiApplication>
 #include <QtGlobal>
+#include <cstdio>
 #include <memory>
 
 namespace rokal {
 
 // A QGuiApplication on the offscreen platform for as long as it lives, unless the
 // process has one already, so that rokal-cli draws PDF pages without a display.
-// Qt's own notices stay off the terminal meanwhile.
+// Qt's own notices stay off the terminal meanwhile, all but the one that stops the
+// program (such as a platform plugin that cannot be loaded), which says why.
 class OffscreenGui {
   public:
     OffscreenGui() {
@@ -25,7 +27,11 @@ class OffscreenGui {
     OffscreenGui& operator=(const OffscreenGui&) = delete;
 
   private:
-    static void DropMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
+    static void DropMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtFatalMsg) {
+            std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+        }
+    }
 
     char name_[10] = "rokal-cli";
     char option_[10] = "-platform";
