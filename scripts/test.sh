@@ -19,7 +19,7 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 echo "== tests"
 ctest --test-dir build --output-on-failure -j2
 
-# The engine, report, schedule and rokal-cli cross-built for Windows with
-# mingw-w64 in build-win/, their tests run under wine.
+# The whole program cross-built for Windows with mingw-w64 in build-win/, with
+# its installer and zip; its tests run under wine.
 echo "== tests of the Windows build under wine"
 bash scripts/test-windows.sh
