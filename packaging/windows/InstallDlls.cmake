@@ -1,7 +1,7 @@
 # Installs the DLLs that the programs and plugins load into the program folder,
 # with the licence texts of each cross-built library whose DLL is shipped. Run by
-# `cmake --install`; ROKAL_PE_FILES, ROKAL_DLL_DIRS, ROKAL_LIBRARY_PREFIXES and
-# ROKAL_OBJDUMP are set before it.
+# `cmake --install`; ROKAL_PE_FILES, ROKAL_DLL_DIRS, ROKAL_LIBRARY_PREFIXES,
+# ROKAL_OBJDUMP and ROKAL_STRIP are set before it.
 #
 # CMake reads a PE file's imports in lower case ("qt6core.dll") and looks for them
 # by that name, which misses "Qt6Core.dll" on a case-sensitive file system; a name
@@ -50,6 +50,15 @@ while(to_read)
     endforeach()
 endwhile()
 file(INSTALL ${shipped} DESTINATION "${CMAKE_INSTALL_PREFIX}")
+# With --strip: the compiler's runtime DLLs come with their debug information,
+# libstdc++ 20 MB of it; the cross-built libraries are stripped already.
+if(CMAKE_INSTALL_DO_STRIP)
+    foreach(dll IN LISTS shipped)
+        get_filename_component(name "${dll}" NAME)
+        execute_process(COMMAND "${ROKAL_STRIP}" --strip-unneeded "${CMAKE_INSTALL_PREFIX}/${name}"
+                        COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()
+endif()
 
 foreach(prefix IN LISTS ROKAL_LIBRARY_PREFIXES)
     foreach(dll IN LISTS shipped)

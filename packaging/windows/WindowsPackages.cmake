@@ -46,6 +46,7 @@ install(CODE "
     set(ROKAL_DLL_DIRS \"${ROKAL_WINDOWS_DLL_DIRS}\")
     set(ROKAL_LIBRARY_PREFIXES \"${ROKAL_WINDOWS_PREFIXES}\")
     set(ROKAL_OBJDUMP \"${ROKAL_MINGW_OBJDUMP}\")
+    set(ROKAL_STRIP \"${CMAKE_STRIP}\")
 ")
 install(SCRIPT ${windows_dir}/InstallDlls.cmake)
 
@@ -72,7 +73,7 @@ set(installer_file ${package_dir}/${ROKAL_WINDOWS_PACKAGE_NAME}-setup.exe)
 find_program(ROKAL_MAKENSIS makensis REQUIRED)
 add_custom_command(OUTPUT ${zip_file} ${installer_file}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${package_dir}/stage
-    COMMAND ${CMAKE_COMMAND} --install ${PROJECT_BINARY_DIR} --prefix ${stage_dir}
+    COMMAND ${CMAKE_COMMAND} --install ${PROJECT_BINARY_DIR} --prefix ${stage_dir} --strip
     # The same files give the same zip: every entry dated at the version's day.
     COMMAND ${CMAKE_COMMAND} -E chdir ${package_dir}/stage
             ${CMAKE_COMMAND} -E tar cf ${zip_file} --format=zip --mtime=2022-12-28 Rokal
