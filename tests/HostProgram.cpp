@@ -76,8 +76,7 @@ HostRun RunThroughShell(const QString& program, const QStringList& arguments) {
     script.write("cd " + ShellQuoted(unixDir) + " || exit 1\n" + command +
                  " </dev/null >out 2>err\necho $? >status.part && mv status.part status\n");
     script.close();
-    if (!QProcess::startDetached(QStringLiteral("/bin/sh"),
-                                 {HostFileName(script.fileName())})) {
+    if (!QProcess::startDetached(QStringLiteral("/bin/sh"), {HostFileName(script.fileName())})) {
         return run;
     }
     const QString status = dir.filePath(QStringLiteral("status"));
