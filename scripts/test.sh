@@ -10,8 +10,12 @@ bash scripts/deps.sh
 # built them yet) build at the lowest priority while the Linux builds and tests
 # run, using the time a core would otherwise wait. The Windows step below waits
 # for this build through its lock and reports any failure itself.
+# It runs in a session of its own, so that it can be stopped whole when this command
+# ends; where the kernel groups the processes of a session for scheduling, that
+# group is given the lowest priority too.
 mkdir -p build-win
-setsid nice -n 19 bash scripts/windows-libraries.sh >build-win/libraries.log 2>&1 &
+setsid bash -c '{ echo 19 >/proc/self/autogroup; } 2>/dev/null
+    exec nice -n 19 bash scripts/windows-libraries.sh' >build-win/libraries.log 2>&1 &
 libraries=$!
 trap 'kill -TERM -- "-$libraries" 2>/dev/null || true' EXIT
 
